@@ -1,0 +1,27 @@
+# `make run` and `make test` set everything up from a fresh Debian 12 machine.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > $(BUILD_DIR).configure.log || (cat $(BUILD_DIR).configure.log; exit 1)
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS)
+
+# The game runs in build/run, where its data lives; ARGS="-d" allows F5 to leave full screen.
+run: build
+	cd $(BUILD_DIR)/run && ../rubblestorm $(ARGS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log
