@@ -126,6 +126,15 @@ Matrix Matrix::blend(const Matrix& to, double t) const
     return mix;
 }
 
+Matrix Matrix::transposed() const
+{
+    Matrix t;
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) t.m_[4 * column + row] = m_[4 * row + column];
+    }
+    return t;
+}
+
 void Matrix::multiplyGL() const { glMultMatrixd(m_.data()); }
 
 void Matrix::loadGL() const { glLoadMatrixd(m_.data()); }

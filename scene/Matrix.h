@@ -43,6 +43,7 @@ public:
     Matrix rotationPart() const;
     // (1 - t) * this + t * to, element by element.
     Matrix blend(const Matrix& to, double t) const;
+    Matrix transposed() const;
 
     void multiplyGL() const;  // glMultMatrixd
     void loadGL() const;      // glLoadMatrixd

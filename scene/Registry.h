@@ -4,37 +4,66 @@
 // member at most once. The order carries no meaning.
 //
 // forEach walks a snapshot: members that leave during the walk are skipped, members that
-// join wait for the next walk. So a pass may create and destroy members safely.
+// join wait for the next walk, even when a newcomer reuses the address of one that left
+// (every insertion gets a serial number, and the walk checks it).
 // Registries are reached through leaky function-local singletons (see `registryOf`), so
 // neither construction nor destruction order across files can bite.
 #include <cstddef>
-#include <set>
+#include <cstdint>
+#include <map>
+#include <utility>
 #include <vector>
 
 template <class T>
 class Registry {
+    using Members = std::map<T*, std::uint64_t>;
+
 public:
-    void insert(T* member) { members_.insert(member); }
+    // Iterates the members as plain pointers.
+    class Iterator {
+    public:
+        explicit Iterator(typename Members::const_iterator at) : at_(at) {}
+        T* operator*() const { return at_->first; }
+        Iterator& operator++()
+        {
+            ++at_;
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return at_ == other.at_; }
+
+    private:
+        typename Members::const_iterator at_;
+    };
+
+    void insert(T* member) { members_.emplace(member, ++serial_); }
     void erase(T* member) { members_.erase(member); }
     bool contains(const T* member) const { return members_.count(const_cast<T*>(member)) != 0; }
     bool empty() const { return members_.empty(); }
     std::size_t size() const { return members_.size(); }
+    Iterator begin() const { return Iterator(members_.begin()); }
+    Iterator end() const { return Iterator(members_.end()); }
 
-    typename std::set<T*>::const_iterator begin() const { return members_.begin(); }
-    typename std::set<T*>::const_iterator end() const { return members_.end(); }
-
-    std::vector<T*> snapshot() const { return std::vector<T*>(members_.begin(), members_.end()); }
+    std::vector<T*> snapshot() const
+    {
+        std::vector<T*> members;
+        members.reserve(members_.size());
+        for (const auto& [member, serial] : members_) members.push_back(member);
+        return members;
+    }
 
     template <class Function>
     void forEach(Function function) const
     {
-        for (T* member : snapshot()) {
-            if (contains(member)) function(member);
+        std::vector<std::pair<T*, std::uint64_t>> walk(members_.begin(), members_.end());
+        for (const auto& [member, serial] : walk) {
+            auto found = members_.find(member);
+            if (found != members_.end() && found->second == serial) function(member);
         }
     }
 
 private:
-    std::set<T*> members_;
+    Members members_;
+    std::uint64_t serial_ = 0;
 };
 
 // The one registry of kind T (a tag type may tell two registries of one type apart).

@@ -1,0 +1,40 @@
+#include "app/GameManager.h"
+
+#include "scene/CalculateAlways.h"
+#include "scene/GameError.h"
+#include "scene/Platform.h"
+#include "scene/SceneObject.h"
+
+namespace {
+GameManager* singleton = nullptr;
+constexpr double viewConeAngle = 45.0;
+}  // namespace
+
+void GameManager::initialize(int* argc, char** argv)
+{
+    if (singleton == nullptr) singleton = new GameManager(argc, argv);
+}
+
+GameManager* GameManager::getInstance()
+{
+    if (singleton == nullptr) throw GameError("GameManager not yet initialized");
+    return singleton;
+}
+
+void GameManager::run()
+{
+    if (singleton != nullptr) Platform::get().runMainLoop();
+}
+
+GameManager::GameManager(int* argc, char** argv)
+{
+    Platform::get().createWindow(argc, argv);
+    SceneObject::setViewConeAngle(viewConeAngle);
+}
+
+void GameManager::frame()
+{
+    const double now = timer_.getTimeSinceCreation();
+    CalculateAlways::calculateAll({now, now - lastRealTime_});
+    lastRealTime_ = now;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// GameManager: the singleton that owns the game flow: the window, the frame loop with its
+// real-time and game-time steps, and everything the flow shows.
+// It must be created with initialize(); getInstance() before that throws GameError.
+#include "app/PerformanceTimer.h"
+
+class GameManager {
+public:
+    // Creates the singleton once; later calls do nothing.
+    static void initialize(int* argc, char** argv);
+    static GameManager* getInstance();
+    // Enters the window's event loop (never returns with a real window); nothing without a
+    // singleton.
+    static void run();
+
+    // The per-frame update: real-time objects first, then the world while a game runs.
+    void frame();
+
+    GameManager(const GameManager&) = delete;
+    GameManager& operator=(const GameManager&) = delete;
+
+private:
+    GameManager(int* argc, char** argv);
+
+    PerformanceTimer timer_{true};
+    double lastRealTime_ = 0.0;
+};

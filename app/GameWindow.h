@@ -1,0 +1,42 @@
+#pragma once
+// GameWindow: the one GLUT window ("Rubblestorm", double-buffered RGB with depth, full
+// screen) and the platform services that come with it. Its callbacks turn GLUT events into
+// listener dispatches, run the frame update in the idle callback and draw in the display
+// callback. With "-d" on the command line, F5 switches between full screen and a 640 x 480
+// window at (100, 100).
+#include "scene/Platform.h"
+
+class GameWindow : public Platform {
+public:
+    static GameWindow& instance();
+
+    void createWindow(int* argc, char** argv) override;
+    void runMainLoop() override;
+    void setKeyRepeat(bool on) override;
+    void setSystemCursorVisible(bool visible) override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    void exitProcess(int status) override;
+
+    // True when an argument is exactly "-d".
+    static bool allowsWindowToggle(int argc, char** argv);
+
+private:
+    GameWindow() = default;
+    void toggleFullScreen();
+
+    static void display();
+    static void reshape(int width, int height);
+    static void keyboard(unsigned char key, int x, int y);
+    static void keyboardUp(unsigned char key, int x, int y);
+    static void special(int key, int x, int y);
+    static void specialUp(int key, int x, int y);
+    static void mouse(int button, int state, int x, int y);
+    static void motion(int x, int y);
+    static void entry(int state);
+    static void idle();
+
+    bool windowCreated_ = false;
+    bool mainLoopEntered_ = false;
+    bool fullScreen_ = false;
+    bool windowToggleAllowed_ = false;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// Key: one key a control listens for, either a character key (optionally case-insensitive)
+// or a special key (a GLUT special-key code, or the negative code of a VirtualSpecialKey).
+// A character event never matches a special key and the other way round.
+// A key's release may arrive as another character than its press: when Shift is let go
+// first, '+' comes back as '=' and 'W' as 'w'. `matchesRelease` accepts that other character
+// too, so a held key is always seen released.
+#include <cstdint>
+
+class VirtualSpecialKey;
+
+class Key {
+public:
+    Key(unsigned char character, bool caseSensitive);
+    explicit Key(int specialCode);
+    Key(const VirtualSpecialKey& virtualKey);
+
+    bool isCharacter() const { return kind_ != 0; }
+    bool matchesCharacter(unsigned char character) const;
+    bool matchesRelease(unsigned char character) const;
+    bool matchesSpecial(int code) const;
+
+    // The character of the same physical key with Shift toggled (US layout), or 0.
+    static unsigned char shiftCounterpart(unsigned char character);
+
+private:
+    std::uint8_t kind_;
+    unsigned char character_ = 0;
+    bool caseSensitive_ = true;
+    int specialCode_ = 0;
+};

@@ -1,0 +1,42 @@
+#pragma once
+// Camera: a moving scene object that turns its place into the view and the projection
+// (45 degree field of view, near 0.1, far 100, the viewport's aspect). It looks along its
+// local -Z axis with +Y up. The matrices are computed at most once per frame, on first use.
+// One camera is active at a time; the scene passes, picking and culling use it. The first
+// camera whose matrices are computed becomes active.
+#include "scene/DynamicSceneObject.h"
+
+class Camera : public virtual DynamicSceneObject {
+public:
+    Camera() = default;
+    ~Camera() override;
+
+    // Loads projection times view into GL_PROJECTION.
+    virtual void apply();
+    virtual Matrix getViewProjectionMatrix();
+    virtual Matrix getProjectionMatrix();
+    virtual Matrix getViewMatrix();
+    virtual Vector getEyePosition();
+
+    void calculate(TimeStep step) override;
+    void draw() override {}
+
+    static Camera* getActive();
+    static void setActive(Camera* camera);
+    // The active camera's apply(), or the identity in the current matrix mode.
+    static void applyActive();
+
+    static constexpr double fieldOfView = 45.0;
+    static constexpr double nearPlane = static_cast<double>(0.1f);
+    static constexpr double farPlane = 100.0;
+
+private:
+    void computeMatrices();
+
+    Matrix viewProjection_;
+    Matrix projection_;
+    Matrix view_;
+    Vector eyePosition_;
+    bool matricesValid_ = false;
+    bool eyePositionValid_ = false;
+};

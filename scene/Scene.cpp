@@ -1,0 +1,58 @@
+#include "scene/Scene.h"
+
+#include <GL/gl.h>
+
+Scene::~Scene()
+{
+    for (SceneObject* child : childSnapshot()) child->setParent(nullptr);
+    children_.clear();
+}
+
+void Scene::addChild(SceneObject* child)
+{
+    child->setParent(this);
+    children_.insert(child);
+}
+
+void Scene::removeChild(SceneObject* child)
+{
+    children_.erase(child);
+    child->setParent(nullptr);
+}
+
+void Scene::calculate(TimeStep step) { calculateChildren(step); }
+
+void Scene::draw() { drawChildren(); }
+
+void Scene::destroy()
+{
+    SceneObject::destroy();
+    subtreeDestroyed_ = true;
+    for (SceneObject* child : childSnapshot()) child->destroy();
+}
+
+void Scene::setRoot(SceneGraph* root)
+{
+    if (root == getRoot()) return;
+    SceneObject::setRoot(root);
+    for (SceneObject* child : childSnapshot()) child->setRoot(root);
+}
+
+void Scene::calculateChildren(TimeStep step)
+{
+    for (SceneObject* child : childSnapshot()) {
+        if (hasChild(child)) child->calculate(step);
+    }
+}
+
+void Scene::drawChildren()
+{
+    for (SceneObject* child : childSnapshot()) {
+        if (!hasChild(child) || child->isCulled()) continue;
+        glPushMatrix();
+        child->draw();
+        glPopMatrix();
+    }
+}
+
+std::vector<SceneObject*> Scene::childSnapshot() const { return {children_.begin(), children_.end()}; }

@@ -1,0 +1,70 @@
+#pragma once
+// SceneObject: every visible or updatable thing of the 3D world, a node of the scene tree.
+// It knows its parent scene and the root it hangs under, and caches its absolute position,
+// matrix and inverse for one frame (reset by `calculate`).
+// Scene objects are not owned by their parent: game code calls `destroy()` and the
+// SceneGraph deletes marked objects at the end of its update. Depends on Vector, Matrix,
+// Registry and the active Camera (for view-cone culling).
+#include "scene/Matrix.h"
+#include "scene/Registry.h"
+#include "scene/TimeStep.h"
+#include "scene/Vector.h"
+
+class Scene;
+class SceneGraph;
+
+class SceneObject {
+public:
+    SceneObject();
+    SceneObject(const SceneObject&) = delete;
+    SceneObject& operator=(const SceneObject&) = delete;
+    virtual ~SceneObject();
+
+    // The tree update: marks the absolute caches stale.
+    virtual void calculate(TimeStep step);
+    virtual void draw() = 0;
+
+    virtual Vector getAbsolutePosition();
+    virtual Matrix getAbsoluteMatrix();
+    // Local-to-ancestor matrix; throws GameError when `ancestor` is not above this object.
+    virtual Matrix getMatrixRelativeTo(Scene* ancestor);
+    virtual Matrix getAbsoluteInverseMatrix();
+    virtual Matrix getInverseMatrixRelativeTo(Scene* ancestor);
+
+    // Throws GameError when the object already has another parent.
+    virtual void setParent(Scene* parent);
+    virtual Scene* getParent() const;
+    virtual bool isContainedIn(const Scene* scene) const;
+    virtual void setCullable(bool cullable);
+    virtual Matrix getLocalMatrix();
+    virtual Matrix getLocalInverseMatrix();
+    virtual void destroy();
+    virtual bool isDestroyed() const;
+    // Outside the active camera's view cone (only for cullable objects).
+    virtual bool isCulled();
+    virtual SceneGraph* getRoot() const;
+    virtual bool hasRoot() const;
+    virtual bool isCullable() const;
+    virtual void setRoot(SceneGraph* root);
+
+    // Half-angle of the view cone in degrees, clamped to [0, 180]; 180 culls nothing.
+    static void setViewConeAngle(double degrees);
+    static double getViewConeAngle();
+    // Every scene object alive, the basis of deferred deletion.
+    static const Registry<SceneObject>& liveObjects();
+
+protected:
+    void invalidateAbsoluteCaches();
+
+private:
+    bool destroyed_ = false;
+    Vector absolutePosition_;
+    Matrix absoluteMatrix_;
+    Matrix absoluteInverse_;
+    bool positionValid_ = false;
+    bool matrixValid_ = false;
+    bool inverseValid_ = false;
+    bool cullable_ = false;
+    Scene* parent_ = nullptr;
+    SceneGraph* root_ = nullptr;
+};

@@ -1,0 +1,58 @@
+#include "app/GameManager.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/ErrorReport.h"
+#include "app/PerformanceTimer.h"
+#include "scene/Platform.h"
+
+TEST(GameManagerTest, GetInstanceBeforeInitializeIsReportedByTheEntryPoint)
+{
+    std::ostringstream out;
+    runReportingErrors([] { GameManager::getInstance(); }, out);
+    EXPECT_EQ(out.str(), "exception caught!\n   GameManager not yet initialized\n");
+
+    std::ostringstream unknown;
+    runReportingErrors([] { throw 42; }, unknown);
+    EXPECT_EQ(unknown.str(), "Unknown object caught!\n");
+}
+
+TEST(GameManagerTest, InitializeCreatesOneSingletonWithItsWindow)
+{
+    int argc = 1;
+    char name[] = "rubblestorm";
+    char* argv[] = {name, nullptr};
+    GameManager::initialize(&argc, argv);
+    GameManager* first = GameManager::getInstance();
+    GameManager::initialize(&argc, argv);
+    EXPECT_EQ(GameManager::getInstance(), first);
+    auto& platform = static_cast<NullPlatform&>(Platform::get());
+    EXPECT_TRUE(platform.windowCreated);
+}
+
+TEST(GameManagerTest, TimerStandsStillWhilePaused)
+{
+    std::int64_t now = 0;
+    PerformanceTimer timer(true, [&] { return now; }, 1000.0);
+    now = 500;
+    EXPECT_EQ(timer.getElapsed(), 0.0);
+    EXPECT_EQ(timer.getTimeSinceCreation(), 0.5);
+    timer.setPaused(false);
+    now = 1500;
+    EXPECT_EQ(timer.getElapsed(), 1.0);
+    timer.setPaused(true);
+    timer.setPaused(true);  // already paused: the pause keeps its start
+    now = 4000;
+    EXPECT_EQ(timer.getElapsed(), 1.0);
+    timer.setPaused(false);
+    now = 4250;
+    EXPECT_EQ(timer.getElapsed(), 1.25) << "continues where it stopped";
+
+    timer.reset(false);
+    now = 4750;
+    EXPECT_EQ(timer.getElapsed(), 0.5);
+    EXPECT_EQ(timer.getTimeSinceReset(), 0.5);
+    EXPECT_EQ(timer.getTimeSinceCreation(), 4.75) << "ignores resets";
+}

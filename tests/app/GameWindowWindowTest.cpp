@@ -1,0 +1,82 @@
+// The real GLUT window under Xvfb: full screen at start, input from the X server reaching the
+// listeners through the callbacks, F5 under "-d", and the pointer leaving the window.
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include "app/GameManager.h"
+#include "app/GameWindow.h"
+#include "app/KeyboardListener.h"
+#include "app/MouseButtonListener.h"
+#include "app/MouseMoveListener.h"
+#include "scene/Viewport.h"
+
+namespace {
+struct Recorder : KeyboardListener, MouseButtonListener, MouseMoveListener {
+    void keyPressed(unsigned char key) override { keys.push_back(key); }
+    void keyReleased(unsigned char key) override { keys.push_back(-key); }
+    void specialKeyPressed(int key) override { special.push_back(key); }
+    void specialKeyReleased(int) override {}
+    void mouseButtonPressed(int button, int x, int y) override { buttons.push_back({button, x, y}); }
+    void mouseButtonReleased(int button, int x, int y) override { buttons.push_back({-1 - button, x, y}); }
+    void mouseMoved(int x, int y) override { moves.push_back({x, y}); }
+    std::vector<int> keys, special;
+    std::vector<std::vector<int>> buttons, moves;
+};
+
+// Lets GLUT process events (and run its idle callback, the game's frame) until `done` or a
+// few seconds have passed.
+bool pumpUntil(const std::function<bool()>& done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (std::chrono::steady_clock::now() < deadline) {
+        glutMainLoopEvent();
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+void xdotool(const char* arguments)
+{
+    const std::string command = std::string("xdotool ") + arguments;
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+}  // namespace
+
+TEST(GameWindowWindowTest, WindowCallbacksAndTheF5Switch)
+{
+    EXPECT_TRUE(GameWindow::allowsWindowToggle(2, std::vector<char*>{(char*)"game", (char*)"-d"}.data()));
+    EXPECT_FALSE(GameWindow::allowsWindowToggle(2, std::vector<char*>{(char*)"game", (char*)"-dx"}.data()));
+    EXPECT_FALSE(GameWindow::allowsWindowToggle(2, std::vector<char*>{(char*)"game", (char*)"d"}.data()));
+
+    int argc = 2;
+    char name[] = "rubblestorm", toggle[] = "-d";
+    char* argv[] = {name, toggle, nullptr};
+    Platform::install(&GameWindow::instance());
+    GameManager::initialize(&argc, argv);
+    ASSERT_TRUE(pumpUntil([] { return Viewport::current().width == 1280 && Viewport::current().height == 720; }))
+        << "the window did not fill the 1280x720 screen";
+
+    Recorder recorder;
+    xdotool("mousemove 640 360 key a click 1");
+    ASSERT_TRUE(pumpUntil([&] { return recorder.keys.size() >= 2 && recorder.buttons.size() >= 2; }));
+    EXPECT_EQ(recorder.keys, (std::vector<int>{'a', -'a'}));
+    EXPECT_EQ(recorder.buttons, (std::vector<std::vector<int>>{{0, 640, 360}, {-1, 640, 360}}));
+    EXPECT_EQ(recorder.moves.back(), (std::vector<int>{640, 360}));
+
+    xdotool("key F5");
+    ASSERT_TRUE(pumpUntil([] { return glutGet(GLUT_WINDOW_WIDTH) == 640; }));
+    EXPECT_EQ(glutGet(GLUT_WINDOW_HEIGHT), 480);
+    EXPECT_EQ(recorder.special.front(), GLUT_KEY_F5) << "F5 reaches the listeners as well";
+
+    recorder.moves.clear();
+    xdotool("mousemove 1200 700");  // outside the 640x480 window at (100, 100)
+    ASSERT_TRUE(pumpUntil([&] { return !recorder.moves.empty() && recorder.moves.back()[0] == 0; }));
+    EXPECT_EQ(recorder.moves.back(), (std::vector<int>{0, 0})) << "leaving counts as a move to the corner";
+}

@@ -1,0 +1,140 @@
+#include <GL/freeglut_std.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/KeyPair.h"
+#include "app/MouseMoveListener.h"
+#include "app/VirtualSpecialKey.h"
+
+namespace {
+struct Recorder : KeyboardListener {
+    void keyPressed(unsigned char key) override { events.push_back(key); }
+    void keyReleased(unsigned char key) override { events.push_back(-key); }
+    void specialKeyPressed(int key) override { special.push_back(key); }
+    void specialKeyReleased(int key) override { special.push_back(-1000 + key); }
+    std::vector<int> events, special;
+};
+
+// Deletes another listener when it hears a key.
+struct Killer : KeyboardListener {
+    void keyPressed(unsigned char) override
+    {
+        delete victim;
+        victim = nullptr;
+    }
+    void keyReleased(unsigned char) override {}
+    void specialKeyPressed(int) override {}
+    void specialKeyReleased(int) override {}
+    Recorder* victim = nullptr;
+};
+
+struct PairSpy : KeyPairListener<int> {
+    void keyPairChanged(KeyPair<int>& pair) override { values.push_back(pair.value()); }
+    std::vector<int> values;
+};
+
+int volumeCombine(bool plus, bool minus) { return plus == minus ? 0 : (plus ? 2 : 1); }
+}  // namespace
+
+TEST(InputTest, ListenerDeletedDuringADispatchIsNotCalled)
+{
+    // Whatever the order, the victim hears nothing once the killer has run.
+    Killer killer;
+    auto* victim = new Recorder;
+    killer.victim = victim;
+    dispatchKeyPressed('x');
+    EXPECT_EQ(killer.victim, nullptr);
+    Recorder later;
+    dispatchKeyPressed('y');
+    EXPECT_EQ(later.events, (std::vector<int>{'y'}));
+}
+
+TEST(InputTest, KeyPairReportsChangesOnly)
+{
+    PairSpy spy;
+    KeyPair<int> pair(Key('+', false), Key('-', false), volumeCombine, &spy);
+    dispatchKeyPressed('+');
+    dispatchKeyPressed('+');  // repeat: nothing new
+    dispatchKeyPressed('-');
+    dispatchKeyReleased('+');
+    dispatchKeyReleased('-');
+    EXPECT_EQ(spy.values, (std::vector<int>{2, 0, 1, 0}));
+}
+
+TEST(InputTest, KeyReleasedAsItsShiftCounterpartIsStillReleased)
+{
+    PairSpy spy;
+    KeyPair<int> pair(Key('+', false), Key('-', false), volumeCombine, &spy);
+    dispatchKeyPressed('+');
+    dispatchKeyReleased('=');  // Shift let go first
+    EXPECT_EQ(pair.value(), 0);
+    dispatchKeyPressed('=');  // the unshifted key is not '+'
+    EXPECT_EQ(pair.value(), 0);
+
+    Recorder sink;
+    VirtualSpecialKey up(Key('W', false), Key(GLUT_KEY_UP), VirtualSpecialKey::anyKeyDown);
+    dispatchKeyPressed('W');
+    EXPECT_TRUE(up.isDown());
+    dispatchKeyReleased('w');
+    EXPECT_FALSE(up.isDown());
+}
+
+TEST(InputTest, KeyMatchingRules)
+{
+    const Key w('W', false);
+    EXPECT_TRUE(w.matchesCharacter('w'));
+    EXPECT_TRUE(w.matchesCharacter('W'));
+    EXPECT_FALSE(w.matchesSpecial('W'));
+    const Key exact('W', true);
+    EXPECT_FALSE(exact.matchesCharacter('w'));
+    EXPECT_FALSE(Key(GLUT_KEY_UP).matchesCharacter('e')) << "'e' is 101 like the up arrow";
+    EXPECT_FALSE(Key('e', true).matchesSpecial(GLUT_KEY_UP));
+    EXPECT_FALSE(Key('\0', true).matchesCharacter('\0'));
+}
+
+TEST(InputTest, VirtualKeysJoinTheirKeysAndGetFreshCodes)
+{
+    Recorder recorder;
+    VirtualSpecialKey first(Key('W', false), Key(GLUT_KEY_UP), VirtualSpecialKey::anyKeyDown);
+    VirtualSpecialKey second(Key('S', false), Key(GLUT_KEY_DOWN), VirtualSpecialKey::anyKeyDown);
+    EXPECT_EQ(second.code(), first.code() - 1);
+    EXPECT_LT(first.code(), 0);
+
+    dispatchKeyPressed('w');
+    dispatchSpecialKeyPressed(GLUT_KEY_UP);
+    dispatchKeyReleased('w');
+    dispatchSpecialKeyReleased(GLUT_KEY_UP);
+    const int code = first.code();
+    std::vector<int> virtualEvents;
+    for (int event : recorder.special) {
+        if (event == code || event == -1000 + code) virtualEvents.push_back(event);
+    }
+    EXPECT_EQ(virtualEvents, (std::vector<int>{code, -1000 + code})) << "one press, one release when both are up";
+
+    // A key pair over virtual keys follows them.
+    PairSpy spy;
+    KeyPair<int> pair(Key(first), Key(second), volumeCombine, &spy);
+    dispatchSpecialKeyPressed(GLUT_KEY_DOWN);
+    dispatchKeyPressed('w');
+    dispatchSpecialKeyReleased(GLUT_KEY_DOWN);
+    EXPECT_EQ(spy.values, (std::vector<int>{1, 0, 2}));
+}
+
+namespace {
+struct MoveSpy : MouseMoveListener {
+    void mouseMoved(int x, int y) override { moves.push_back({x, y}); }
+    std::vector<std::pair<int, int>> moves;
+};
+}  // namespace
+
+TEST(InputTest, MouseMovesAndTheLastPosition)
+{
+    MoveSpy spy;
+    spy.resendLastMousePosition();
+    dispatchMouseMoved(10, 20);
+    spy.setListening(false);
+    dispatchMouseMoved(30, 40);
+    spy.resendLastMousePosition();
+    EXPECT_EQ(spy.moves, (std::vector<std::pair<int, int>>{{0, 0}, {10, 20}, {30, 40}}));
+}

@@ -1,0 +1,121 @@
+# Shared helpers of the end-to-end tests. A test script sources this file, calls
+# `e2e_begin "$@"` first, then drives the real game with the functions below.
+#
+# Each script gets two arguments: the game binary and the run folder holding the data.
+# The game runs in a scratch folder of its own (data linked from the run folder), so a test
+# never touches build/run/highscores.dat. Screenshots are kept in build/e2e-shots/.
+
+set -eu
+
+E2E_WIDTH=1280
+E2E_HEIGHT=720
+CONVERT=/usr/bin/convert
+IMPORT=/usr/bin/import
+
+e2e_begin() {
+    if [ -z "${E2E_IN_XVFB:-}" ]; then
+        export E2E_IN_XVFB=1
+        exec xvfb-run -a -s "-screen 0 ${E2E_WIDTH}x${E2E_HEIGHT}x24" "$0" "$@"
+    fi
+    GAME_BINARY=$(readlink -f "$1")
+    RUN_FOLDER=$(readlink -f "$2")
+    TEST_NAME=$(basename "$0" .sh)
+    SHOTS="$(dirname "$GAME_BINARY")/e2e-shots"
+    mkdir -p "$SHOTS"
+    WORK=$(mktemp -d)
+    for data in models fonts Sound; do
+        [ -e "$RUN_FOLDER/$data" ] && ln -s "$RUN_FOLDER/$data" "$WORK/$data"
+    done
+    GAME_PID=""
+    trap e2e_cleanup EXIT
+}
+
+e2e_cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+
+fail() {
+    echo "FAIL ($TEST_NAME): $*" >&2
+    exit 1
+}
+
+# Starts the game in the scratch folder with the given arguments; waits for its window.
+start_game() {
+    (cd "$WORK" && exec "$GAME_BINARY" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
+    GAME_PID=$!
+    for _ in $(seq 1 100); do
+        GAME_WINDOW=$(xdotool search --name '^Rubblestorm$' 2>/dev/null | head -n 1 || true)
+        [ -n "$GAME_WINDOW" ] && break
+        sleep 0.1
+    done
+    [ -n "$GAME_WINDOW" ] || fail "no game window appeared"
+    sleep "${1:-1}" 2>/dev/null || sleep 1
+}
+
+assert_alive() {
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game is no longer running: $(cat "$WORK/stderr.txt")"
+}
+
+# Ends the game with a signal (the game itself only ends through its menu).
+stop_game() {
+    kill "$GAME_PID" 2>/dev/null || true
+    wait "$GAME_PID" 2>/dev/null || true
+    GAME_PID=""
+}
+
+# Waits up to $1 seconds for the game to end by itself; prints its exit status.
+wait_for_exit() {
+    for _ in $(seq 1 $(($1 * 10))); do
+        if ! kill -0 "$GAME_PID" 2>/dev/null; then
+            status=0
+            wait "$GAME_PID" || status=$?
+            GAME_PID=""
+            echo "$status"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the game did not end within $1 s"
+}
+
+# Takes a screenshot of the whole screen into $SHOTS/<test>-<name>.png and prints its path.
+screenshot() {
+    shot="$SHOTS/$TEST_NAME-$1.png"
+    "$IMPORT" -window root "$shot"
+    echo "$shot"
+}
+
+# Mean brightness (0..1) of an image, or of a region "WxH+X+Y" of it.
+mean_brightness() {
+    if [ -n "${2:-}" ]; then
+        "$CONVERT" "$1" -crop "$2" +repage -colorspace Gray -format '%[fx:mean]' info:
+    else
+        "$CONVERT" "$1" -colorspace Gray -format '%[fx:mean]' info:
+    fi
+}
+
+# Number of distinct colours of an image: a rough measure of how much it shows.
+colour_count() {
+    "$CONVERT" "$1" -format '%k' info:
+}
+
+# Fails unless the floating-point comparison "$1 $2 $3" holds (operators < > <= >=).
+assert_number() {
+    awk -v a="$1" -v b="$3" -v op="$2" 'BEGIN {
+        ok = (op == "<" && a < b) || (op == ">" && a > b) || (op == "<=" && a <= b) || (op == ">=" && a >= b);
+        exit ok ? 0 : 1 }' || fail "${4:-check} failed: $1 $2 $3"
+}
+
+# Geometry of the game window as "X Y W H".
+window_geometry() {
+    xdotool getwindowgeometry --shell "$GAME_WINDOW" | awk -F= '
+        /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2} END {print x, y, w, h}'
+}
+
+# Pointer and keyboard, in window pixels.
+move_to() { xdotool mousemove --window "$GAME_WINDOW" "$1" "$2"; }
+click_at() { move_to "$1" "$2"; sleep 0.2; xdotool click "${3:-1}"; }
+# Keys go to the window under the pointer: move onto the window first.
+press_key() { xdotool key "$@"; }
+type_text() { xdotool type --delay 60 "$1"; }
