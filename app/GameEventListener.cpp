@@ -6,12 +6,6 @@ namespace {
 Registry<GameEventListener>& listeners() { return registryOf<GameEventListener>(); }
 }  // namespace
 
-GameEventListener::GameEventListener() { listeners().insert(this); }
-
-GameEventListener::GameEventListener(const GameEventListener&) { listeners().insert(this); }
-
-GameEventListener::~GameEventListener() { listeners().erase(this); }
-
 void raiseGameEvent(GameEvent event)
 {
     // A snapshot, like the input dispatchers: a listener may come or go while others react.

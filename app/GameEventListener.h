@@ -2,12 +2,11 @@
 // GameEventListener: told when a game is won or lost, for as long as it lives.
 #include "app/GameEvent.h"
 
-class GameEventListener {
+#include "scene/Registered.h"
+
+class GameEventListener : public Registered<GameEventListener> {
 public:
-    GameEventListener();
-    GameEventListener(const GameEventListener&);
-    GameEventListener& operator=(const GameEventListener&) = default;
-    virtual ~GameEventListener();
+    virtual ~GameEventListener() = default;
 
     virtual void gameEventOccurred(GameEvent event) = 0;
 };

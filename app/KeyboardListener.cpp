@@ -6,12 +6,6 @@ namespace {
 Registry<KeyboardListener>& listeners() { return registryOf<KeyboardListener>(); }
 }  // namespace
 
-KeyboardListener::KeyboardListener() { listeners().insert(this); }
-
-KeyboardListener::KeyboardListener(const KeyboardListener&) { listeners().insert(this); }
-
-KeyboardListener::~KeyboardListener() { listeners().erase(this); }
-
 void dispatchKeyPressed(unsigned char key)
 {
     listeners().forEach([key](KeyboardListener* listener) { listener->keyPressed(key); });

@@ -3,12 +3,11 @@
 // The dispatchers call every registered listener; a listener deleted during a dispatch is not
 // called afterwards, one created during it waits for the next event.
 
-class KeyboardListener {
+#include "scene/Registered.h"
+
+class KeyboardListener : public Registered<KeyboardListener> {
 public:
-    KeyboardListener();
-    KeyboardListener(const KeyboardListener&);
-    KeyboardListener& operator=(const KeyboardListener&) = default;
-    virtual ~KeyboardListener();
+    virtual ~KeyboardListener() = default;
 
     virtual void keyPressed(unsigned char key) = 0;
     virtual void keyReleased(unsigned char key) = 0;

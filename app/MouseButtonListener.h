@@ -3,16 +3,15 @@
 // 1 middle, 2 right; window pixels, origin top left) while it is listening. It listens from
 // construction on; setListening switches that.
 
-class MouseButtonListener {
+#include "scene/Registered.h"
+
+class MouseButtonListener : public Registered<MouseButtonListener> {
 public:
-    MouseButtonListener();
-    MouseButtonListener(const MouseButtonListener&);
-    MouseButtonListener& operator=(const MouseButtonListener&) = default;
-    virtual ~MouseButtonListener();
+    virtual ~MouseButtonListener() = default;
 
     virtual void mouseButtonPressed(int button, int x, int y) = 0;
     virtual void mouseButtonReleased(int button, int x, int y) = 0;
-    void setListening(bool on);
+    void setListening(bool on) { setRegistered(on); }
 };
 
 void dispatchMouseButtonPressed(int button, int x, int y);

@@ -8,20 +8,6 @@ int lastX = 0;
 int lastY = 0;
 }  // namespace
 
-MouseMoveListener::MouseMoveListener() { listeners().insert(this); }
-
-MouseMoveListener::MouseMoveListener(const MouseMoveListener&) { listeners().insert(this); }
-
-MouseMoveListener::~MouseMoveListener() { listeners().erase(this); }
-
-void MouseMoveListener::setListening(bool on)
-{
-    if (on)
-        listeners().insert(this);
-    else
-        listeners().erase(this);
-}
-
 void MouseMoveListener::resendLastMousePosition() { mouseMoved(lastX, lastY); }
 
 void dispatchMouseMoved(int x, int y)

@@ -3,15 +3,14 @@
 // listening. The last position dispatched is remembered, so a listener that appears under a
 // resting pointer (a new menu) can ask for it with resendLastMousePosition.
 
-class MouseMoveListener {
+#include "scene/Registered.h"
+
+class MouseMoveListener : public Registered<MouseMoveListener> {
 public:
-    MouseMoveListener();
-    MouseMoveListener(const MouseMoveListener&);
-    MouseMoveListener& operator=(const MouseMoveListener&) = default;
-    virtual ~MouseMoveListener();
+    virtual ~MouseMoveListener() = default;
 
     virtual void mouseMoved(int x, int y) = 0;
-    void setListening(bool on);
+    void setListening(bool on) { setRegistered(on); }
     // Calls this listener's mouseMoved with the last dispatched position ((0, 0) at first).
     void resendLastMousePosition();
 };

@@ -3,14 +3,13 @@
 // whatever the state of the game (music fades, volume ramps, scrolling text).
 // Only enabled objects are updated. The operation is named calculateAlways so that it never
 // collides with a scene object's tree update `calculate`.
+#include "scene/Registered.h"
 #include "scene/TimeStep.h"
 
-class CalculateAlways {
+class CalculateAlways : public Registered<CalculateAlways> {
 public:
-    explicit CalculateAlways(bool enabled);
-    CalculateAlways(const CalculateAlways& other);
-    CalculateAlways& operator=(const CalculateAlways&) = default;
-    virtual ~CalculateAlways();
+    explicit CalculateAlways(bool enabled) : enabled_(enabled) {}
+    virtual ~CalculateAlways() = default;
 
     virtual void calculateAlways(TimeStep step) = 0;
     virtual void setEnabled(bool enabled);

@@ -3,14 +3,12 @@
 // only while the game world runs (the deferred pass of SceneGraph::calculate).
 // The operation is named calculateLater so that a class may also be a SceneObject, whose
 // tree update is `calculate`, and give the two updates different behaviour.
+#include "scene/Registered.h"
 #include "scene/TimeStep.h"
 
-class CalculateLater {
+class CalculateLater : public Registered<CalculateLater> {
 public:
-    CalculateLater();
-    CalculateLater(const CalculateLater&);
-    CalculateLater& operator=(const CalculateLater&) = default;
-    virtual ~CalculateLater();
+    virtual ~CalculateLater() = default;
 
     virtual void calculateLater(TimeStep step) = 0;
 

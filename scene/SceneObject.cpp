@@ -10,20 +10,15 @@
 namespace {
 double viewConeAngle = 180.0;
 
-Registry<SceneObject>& live() { return registryOf<SceneObject>(); }
-
 [[noreturn]] void throwNotContained()
 {
     throw GameError("This scene object is not contained in the given root scene");
 }
 }  // namespace
 
-SceneObject::SceneObject() { live().insert(this); }
-
 SceneObject::~SceneObject()
 {
     if (parent_ != nullptr) parent_->removeChild(this);
-    live().erase(this);
 }
 
 void SceneObject::calculate(TimeStep) { invalidateAbsoluteCaches(); }
@@ -125,5 +120,3 @@ void SceneObject::setRoot(SceneGraph* root) { root_ = root; }
 void SceneObject::setViewConeAngle(double degrees) { viewConeAngle = std::clamp(degrees, 0.0, 180.0); }
 
 double SceneObject::getViewConeAngle() { return viewConeAngle; }
-
-const Registry<SceneObject>& SceneObject::liveObjects() { return live(); }

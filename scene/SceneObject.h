@@ -6,16 +6,16 @@
 // SceneGraph deletes marked objects at the end of its update. Depends on Vector, Matrix,
 // Registry and the active Camera (for view-cone culling).
 #include "scene/Matrix.h"
-#include "scene/Registry.h"
+#include "scene/Registered.h"
 #include "scene/TimeStep.h"
 #include "scene/Vector.h"
 
 class Scene;
 class SceneGraph;
 
-class SceneObject {
+class SceneObject : public Registered<SceneObject> {
 public:
-    SceneObject();
+    SceneObject() = default;
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
     virtual ~SceneObject();
@@ -51,7 +51,7 @@ public:
     static void setViewConeAngle(double degrees);
     static double getViewConeAngle();
     // Every scene object alive, the basis of deferred deletion.
-    static const Registry<SceneObject>& liveObjects();
+    static const Registry<SceneObject>& liveObjects() { return registered(); }
 
 protected:
     void invalidateAbsoluteCaches();
