@@ -1,0 +1,81 @@
+// The cursor hand-over: one active cursor at a time, the system cursor off while one is
+// shown, and mouse motion reaching only the shown cursor.
+#include <gtest/gtest.h>
+
+#include "overlay/CrosshairCursor.h"
+#include "scene/Platform.h"
+
+namespace {
+struct CursorTest : ::testing::Test {
+    void SetUp() override { Platform::install(&platform); }
+    void TearDown() override { Platform::install(nullptr); }
+    NullPlatform platform;
+};
+}  // namespace
+
+TEST_F(CursorTest, ANewCursorWaitsHiddenAboveEverythingElse)
+{
+    CrosshairCursor cursor(8, Color(1, 1, 1, 1));
+    EXPECT_FALSE(cursor.isVisible());
+    EXPECT_FALSE(ScreenElement::shownElements().contains(&cursor));
+    EXPECT_EQ(Cursor::active(), nullptr);
+    EXPECT_EQ(cursor.getLayer(), 100);
+    EXPECT_TRUE(platform.systemCursorVisible);
+    dispatchMouseMoved(5, 6);
+    EXPECT_EQ(cursor.getMouseX(), 0) << "a hidden cursor does not listen";
+}
+
+TEST_F(CursorTest, ShowingACursorTakesOverFromTheActiveOne)
+{
+    CrosshairCursor first(8, Color(1, 1, 1, 1));
+    first.show();
+    EXPECT_EQ(Cursor::active(), &first);
+    EXPECT_FALSE(platform.systemCursorVisible);
+
+    CrosshairCursor second(4, Color(0, 1, 0, 1));
+    EXPECT_EQ(Cursor::active(), &first) << "building a cursor leaves the shown one in charge";
+    second.show();
+    EXPECT_EQ(Cursor::active(), &second);
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_TRUE(second.isVisible());
+
+    second.show();  // again: nothing changes
+    EXPECT_EQ(Cursor::active(), &second);
+    second.hide();
+    second.hide();
+    EXPECT_EQ(Cursor::active(), nullptr);
+    EXPECT_FALSE(platform.systemCursorVisible) << "hiding alone does not bring the system cursor back";
+
+    first.show();
+    Cursor::useSystemCursor();
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_EQ(Cursor::active(), nullptr);
+    EXPECT_TRUE(platform.systemCursorVisible);
+}
+
+TEST_F(CursorTest, OnlyTheShownCursorFollowsTheMouseAndItStartsWhereThePointerIs)
+{
+    CrosshairCursor first(8, Color(1, 1, 1, 1));
+    CrosshairCursor second(8, Color(1, 1, 1, 1));
+    dispatchMouseMoved(100, 200);
+    first.show();
+    EXPECT_EQ(first.getMouseX(), 100);
+    EXPECT_EQ(first.getMouseY(), 200);
+    dispatchMouseMoved(300, 400);
+    EXPECT_EQ(first.getMouseX(), 300);
+    second.show();
+    dispatchMouseMoved(7, 9);
+    EXPECT_EQ(first.getMouseX(), 300);
+    EXPECT_EQ(second.getMouseY(), 9);
+}
+
+TEST_F(CursorTest, DeletingTheActiveCursorLeavesNoDanglingActiveCursor)
+{
+    {
+        CrosshairCursor cursor(8, Color(1, 1, 1, 1));
+        cursor.show();
+    }
+    EXPECT_EQ(Cursor::active(), nullptr);
+    Cursor::useSystemCursor();
+    EXPECT_TRUE(platform.systemCursorVisible);
+}
