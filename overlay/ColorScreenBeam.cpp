@@ -6,10 +6,7 @@
 #include <cmath>
 
 namespace {
-double clampedFill(double value)
-{
-    return std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 1.0);
-}
+double clampedFill(double value) { return std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 1.0); }
 }  // namespace
 
 ColorScreenBeam::ColorScreenBeam() = default;
@@ -48,20 +45,11 @@ void ColorScreenBeam::setValue(double value)
     layoutValid_ = false;
 }
 
-Color ColorScreenBeam::getStartColor() const
-{
-    return startColor_;
-}
+Color ColorScreenBeam::getStartColor() const { return startColor_; }
 
-Color ColorScreenBeam::getEndColor() const
-{
-    return endColor_;
-}
+Color ColorScreenBeam::getEndColor() const { return endColor_; }
 
-double ColorScreenBeam::getValue() const
-{
-    return value_;
-}
+double ColorScreenBeam::getValue() const { return value_; }
 
 void ColorScreenBeam::setPosition(double x, double y)
 {
@@ -124,10 +112,7 @@ void ColorScreenBeam::updateQuad()
     layoutValid_ = true;
 }
 
-void ColorScreenBeam::calculateLater(TimeStep)
-{
-    quad();
-}
+void ColorScreenBeam::calculateLater(TimeStep) { quad(); }
 
 void ColorScreenBeam::draw()
 {

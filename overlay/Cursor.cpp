@@ -25,15 +25,9 @@ Cursor::~Cursor()
     if (activeCursor() == this) activeCursor() = nullptr;
 }
 
-void Cursor::setSize(int size)
-{
-    size_ = size;
-}
+void Cursor::setSize(int size) { size_ = size; }
 
-void Cursor::setColor(const Color& color)
-{
-    color_ = color;
-}
+void Cursor::setColor(const Color& color) { color_ = color; }
 
 void Cursor::show()
 {
@@ -76,10 +70,7 @@ void Cursor::draw()
     drawShape(size_);
 }
 
-Cursor* Cursor::active()
-{
-    return activeCursor();
-}
+Cursor* Cursor::active() { return activeCursor(); }
 
 void Cursor::useSystemCursor()
 {

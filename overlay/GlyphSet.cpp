@@ -24,15 +24,9 @@ std::map<std::string, std::unique_ptr<GlyphSet>>& cache()
     return *sets;
 }
 
-bool isPowerOfTwo(int value)
-{
-    return value > 0 && (value & (value - 1)) == 0;
-}
+bool isPowerOfTwo(int value) { return value > 0 && (value & (value - 1)) == 0; }
 
-bool hasContext()
-{
-    return glGetString(GL_VERSION) != nullptr;
-}
+bool hasContext() { return glGetString(GL_VERSION) != nullptr; }
 }  // namespace
 
 GlyphSet& GlyphSet::get(const std::string& name)

@@ -3,10 +3,7 @@
 #include <cmath>
 
 namespace {
-double validSize(double size)
-{
-    return std::isfinite(size) && size > 0.0 ? size : 0.0;
-}
+double validSize(double size) { return std::isfinite(size) && size > 0.0 ? size : 0.0; }
 }  // namespace
 
 void ScreenBeam::setPosition(double x, double y)
@@ -21,12 +18,6 @@ void ScreenBeam::setSize(double width, double height)
     height_ = validSize(height);
 }
 
-void ScreenBeam::setHorizontal(bool horizontal)
-{
-    horizontal_ = horizontal;
-}
+void ScreenBeam::setHorizontal(bool horizontal) { horizontal_ = horizontal; }
 
-void ScreenBeam::setFromStart(bool fromStart)
-{
-    fromStart_ = fromStart;
-}
+void ScreenBeam::setFromStart(bool fromStart) { fromStart_ = fromStart; }

@@ -54,25 +54,13 @@ void ScreenTextField::setFieldHeight(double height)
     placeText();
 }
 
-double ScreenTextField::getFieldLeft() const
-{
-    return fieldLeft_;
-}
+double ScreenTextField::getFieldLeft() const { return fieldLeft_; }
 
-double ScreenTextField::getFieldBottom() const
-{
-    return fieldBottom_;
-}
+double ScreenTextField::getFieldBottom() const { return fieldBottom_; }
 
-double ScreenTextField::getFieldWidth() const
-{
-    return fieldWidth_;
-}
+double ScreenTextField::getFieldWidth() const { return fieldWidth_; }
 
-double ScreenTextField::getFieldHeight() const
-{
-    return fieldHeight_;
-}
+double ScreenTextField::getFieldHeight() const { return fieldHeight_; }
 
 void ScreenTextField::setAlignment(int alignment)
 {

@@ -28,20 +28,11 @@ std::vector<std::string> ScreenTextPoint::splitLines(const std::string& text)
     return lines;
 }
 
-void ScreenTextPoint::setAlignment(int alignment)
-{
-    alignment_ = alignment;
-}
+void ScreenTextPoint::setAlignment(int alignment) { alignment_ = alignment; }
 
-int ScreenTextPoint::getAlignment() const
-{
-    return alignment_;
-}
+int ScreenTextPoint::getAlignment() const { return alignment_; }
 
-void ScreenTextPoint::setText(const std::string& text)
-{
-    lines_ = splitLines(text);
-}
+void ScreenTextPoint::setText(const std::string& text) { lines_ = splitLines(text); }
 
 std::string ScreenTextPoint::getText() const
 {
@@ -53,20 +44,11 @@ std::string ScreenTextPoint::getText() const
     return text;
 }
 
-void ScreenTextPoint::setColor(const Color& color)
-{
-    font_->setColor(color);
-}
+void ScreenTextPoint::setColor(const Color& color) { font_->setColor(color); }
 
-void ScreenTextPoint::setSize(double size)
-{
-    font_->setSize(size);
-}
+void ScreenTextPoint::setSize(double size) { font_->setSize(size); }
 
-double ScreenTextPoint::getSize() const
-{
-    return font_->getSize();
-}
+double ScreenTextPoint::getSize() const { return font_->getSize(); }
 
 void ScreenTextPoint::setPosition(double x, double y)
 {
@@ -74,15 +56,9 @@ void ScreenTextPoint::setPosition(double x, double y)
     y_ = y;
 }
 
-double ScreenTextPoint::getX() const
-{
-    return x_;
-}
+double ScreenTextPoint::getX() const { return x_; }
 
-double ScreenTextPoint::getY() const
-{
-    return y_;
-}
+double ScreenTextPoint::getY() const { return y_; }
 
 double ScreenTextPoint::getWidth() const
 {

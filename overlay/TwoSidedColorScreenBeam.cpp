@@ -31,20 +31,11 @@ void TwoSidedColorScreenBeam::setValue(double value)
     secondHalf_->setValue(value);
 }
 
-Color TwoSidedColorScreenBeam::getStartColor() const
-{
-    return firstHalf_->getStartColor();
-}
+Color TwoSidedColorScreenBeam::getStartColor() const { return firstHalf_->getStartColor(); }
 
-Color TwoSidedColorScreenBeam::getEndColor() const
-{
-    return firstHalf_->getEndColor();
-}
+Color TwoSidedColorScreenBeam::getEndColor() const { return firstHalf_->getEndColor(); }
 
-double TwoSidedColorScreenBeam::getValue() const
-{
-    return firstHalf_->getValue();
-}
+double TwoSidedColorScreenBeam::getValue() const { return firstHalf_->getValue(); }
 
 void TwoSidedColorScreenBeam::setPosition(double x, double y)
 {

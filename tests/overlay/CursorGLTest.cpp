@@ -9,10 +9,7 @@
 #include "tests/support/GLContext.h"
 
 namespace {
-bool lit(int x, int y)
-{
-    return GLContext::pixel(x, y).g > 128;
-}
+bool lit(int x, int y) { return GLContext::pixel(x, y).g > 128; }
 
 struct CursorGLTest : ::testing::Test {
     void SetUp() override { GLContext::resize(1024, 768); }
