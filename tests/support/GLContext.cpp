@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 EGLDisplay display = EGL_NO_DISPLAY;
@@ -49,12 +50,11 @@ bool create(int width, int height)
         std::fprintf(stderr, "GLContext: no EGL surfaceless display\n");
         return false;
     }
-    const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8,
-                                       EGL_BLUE_SIZE, 8, EGL_DEPTH_SIZE, 24, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-                                       EGL_NONE};
+    const EGLint configAttributes[] = {
+        EGL_SURFACE_TYPE,    EGL_PBUFFER_BIT, EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8, EGL_DEPTH_SIZE, 24,
+        EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,  EGL_NONE};
     EGLint count = 0;
-    if (!eglChooseConfig(display, configAttributes, &config, 1, &count) || count == 0 ||
-        !eglBindAPI(EGL_OPENGL_API)) {
+    if (!eglChooseConfig(display, configAttributes, &config, 1, &count) || count == 0 || !eglBindAPI(EGL_OPENGL_API)) {
         std::fprintf(stderr, "GLContext: no EGL config for desktop OpenGL\n");
         return false;
     }
@@ -71,9 +71,15 @@ void resize(int width, int height)
     if (!makePbuffer(width, height)) std::fprintf(stderr, "GLContext: cannot resize to %dx%d\n", width, height);
 }
 
-int width() { return currentWidth; }
+int width()
+{
+    return currentWidth;
+}
 
-int height() { return currentHeight; }
+int height()
+{
+    return currentHeight;
+}
 
 void destroy()
 {
@@ -115,6 +121,24 @@ int countPixelsNot(int r, int g, int b, int tolerance)
             ++count;
     }
     return count;
+}
+
+std::string writePng(const std::string& name)
+{
+    const char* data = std::getenv("RUBBLESTORM_DATA");
+    const std::filesystem::path folder =
+        (data != nullptr ? std::filesystem::path(data).parent_path() : std::filesystem::temp_directory_path()) /
+        "gl-shots";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    const std::string path = (folder / (name + ".png")).string();
+    const std::string command = "/usr/bin/convert -size " + std::to_string(currentWidth) + "x" +
+                                std::to_string(currentHeight) + " -depth 8 rgb:- -flip '" + path + "'";
+    FILE* pipe = popen(command.c_str(), "w");
+    if (pipe == nullptr) return {};
+    const std::vector<std::uint8_t> pixels = readPixels();
+    std::fwrite(pixels.data(), 1, pixels.size(), pipe);
+    return pclose(pipe) == 0 ? path : std::string();
 }
 
 }  // namespace GLContext

@@ -3,6 +3,7 @@
 // server needed). Rendering goes to a pbuffer whose back buffer can be read with
 // glReadPixels. One context per process, made current by the gl_tests main.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace GLContext {
@@ -26,5 +27,8 @@ struct Rgb {
 Rgb pixel(int x, int y);
 // Number of pixels whose colour differs from (r, g, b) by more than `tolerance` in any channel.
 int countPixelsNot(int r, int g, int b, int tolerance = 8);
+// Writes the back buffer as build/gl-shots/<name>.png (next to the run folder), for looking
+// at what a test drew. Returns the path, or an empty string if it could not be written.
+std::string writePng(const std::string& name);
 
 }  // namespace GLContext

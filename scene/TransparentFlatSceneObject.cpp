@@ -1,0 +1,16 @@
+#include "scene/TransparentFlatSceneObject.h"
+
+void TransparentFlatSceneObject::draw()
+{
+    if (!isTransparent()) FlatSceneObject::draw();
+}
+
+void TransparentFlatSceneObject::drawTransparent()
+{
+    FlatSceneObject::draw();
+}
+
+void TransparentFlatSceneObject::drawFlat()
+{
+    drawTransparentGeometry();
+}
