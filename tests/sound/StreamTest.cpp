@@ -127,6 +127,23 @@ TEST_F(StreamTest, APieceThatEndedPlaysAgainFromItsBeginning)
     EXPECT_NEAR(sound.toneLevel(300, 0.65, 0.75), amplitude, 2e-3);
 }
 
+TEST_F(StreamTest, AFinishedPieceNoLongerReachesTheSoundThatGotItsChannel)
+{
+    folder.writeTone("lose.wav", 300, 0.1);
+    folder.writeTone("boom.wav", 500, 0.5);
+    Stream jingle("Lose", 255.0f, false);
+    const Sample shot("Projectile", 255.0f);
+
+    jingle.play();
+    sound.run(0.2);
+    shot.play();  // takes the channel the jingle has given back
+    jingle.setVolume(0.0f);
+    jingle.pause();
+    sound.run(0.3);
+
+    EXPECT_NEAR(sound.toneLevel(500, 0.3, 0.4), amplitude, 2e-3);
+}
+
 TEST_F(StreamTest, FiveStreamsPlayAtOnce)
 {
     const double quiet = 0.15;  // five at once stay below full scale
