@@ -5,7 +5,9 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 
+#include "scene/BmpReader.h"
 #include "scene/GameError.h"
 
 namespace {
@@ -35,8 +37,10 @@ GlyphSet& GlyphSet::get(const std::string& name)
     if (found != cache().end()) return *found->second;
     const std::string path = "fonts/" + name + ".bmp";
     if (!std::ifstream(path, std::ios::binary).is_open()) throw GameError("Can't open bmp file");
-    // Decoding the file comes with the scene engine's BMP reader; until then, no file is a font.
-    throw GameError("Not supported format");
+    // The reader has told the player what is wrong with the file; to the game it is no font.
+    const std::optional<BmpImage> image = loadBmp(path);
+    if (!image) throw GameError("Not supported format");
+    return fromImage(name, image->width, image->height, image->data);
 }
 
 GlyphSet& GlyphSet::fromImage(const std::string& name, int width, int height, const std::vector<unsigned char>& rgb)

@@ -1,0 +1,71 @@
+// Font files on disk: which bitmaps are fonts, what a broken one ends in, and that a failed
+// load leaves nothing behind under the font's name.
+#include <gtest/gtest.h>
+
+#include "overlay/ScreenTextPoint.h"
+#include "scene/GameError.h"
+#include "scene/Platform.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFont.h"
+
+namespace {
+struct FontFileTest : ::testing::Test {
+    void SetUp() override
+    {
+        Platform::install(&platform);
+        folder.enter();
+        std::filesystem::create_directory("fonts");
+    }
+    void TearDown() override { Platform::install(nullptr); }
+    std::string failureOf(const std::string& name)
+    {
+        try {
+            ScreenTextPoint text(name, "x");
+        } catch (const GameError& error) {
+            return error.what();
+        }
+        return "loaded";
+    }
+    NullPlatform platform;
+    TemporaryFolder folder;
+};
+}  // namespace
+
+TEST_F(FontFileTest, OnlySquarePowerOfTwoBitmapsAreFonts)
+{
+    ASSERT_TRUE(runConvert("-size 32x16 xc:black BMP3:fonts/wide.bmp"));
+    ASSERT_TRUE(runConvert("-size 24x24 xc:black BMP3:fonts/odd.bmp"));
+    ASSERT_TRUE(runConvert("-size 8x8 xc:black BMP3:fonts/tiny.bmp"));
+    EXPECT_EQ(failureOf("wide"), "Not supported format");
+    EXPECT_EQ(failureOf("odd"), "Not supported format");
+    EXPECT_EQ(failureOf("tiny"), "Not supported format");
+    EXPECT_EQ(failureOf("missing"), "Can't open bmp file");
+    EXPECT_EQ(failureOf("Wide"), "Can't open bmp file") << "names are exact";
+}
+
+TEST_F(FontFileTest, AFileTheReaderCannotReadIsNoFontAndIsNotCached)
+{
+    writeFile("fonts/damaged.bmp", {'B', 'M', 1, 2, 3});
+    EXPECT_EQ(failureOf("damaged"), "Not supported format");
+    EXPECT_FALSE(platform.lastMessage.empty()) << "the reader said what was wrong";
+
+    ASSERT_TRUE(writeFontBitmap("fonts/damaged.bmp", 256, false));  // mended on disk
+    EXPECT_EQ(failureOf("damaged"), "loaded");
+}
+
+TEST_F(FontFileTest, EightAndTwentyFourBitFilesGiveTheSameGlyphs)
+{
+    ASSERT_TRUE(writeFontBitmap("fonts/grey.bmp", 256, true));
+    ASSERT_TRUE(writeFontBitmap("fonts/true.bmp", 256, false));
+    const GlyphSet& grey = GlyphSet::get("grey");
+    const GlyphSet& full = GlyphSet::get("true");
+    EXPECT_EQ(grey.getCellSize(), 16);
+    for (int code = 0; code < 256; ++code) {
+        ASSERT_EQ(grey.leftMargin(code), full.leftMargin(code)) << code;
+        ASSERT_EQ(grey.rightMargin(code), full.rightMargin(code)) << code;
+    }
+    EXPECT_GT(full.inkWidth('W'), full.inkWidth('l')) << "glyph widths come from the drawn letters";
+    EXPECT_GT(full.inkWidth('l'), 0.0);
+    EXPECT_EQ(full.inkWidth('\x7f'), 0.0) << "an empty cell";
+    EXPECT_GT(full.leftMargin('A'), 0.0f);
+}
