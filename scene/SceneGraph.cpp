@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "overlay/ScreenElement.h"
+#include "overlay/ScreenSceneObject.h"
 #include "scene/CalculateLater.h"
 #include "scene/Camera.h"
 #include "scene/TransparentSceneObject.h"
@@ -72,6 +73,7 @@ void SceneGraph::draw()
     glLoadIdentity();
     Scene::draw();
     drawTransparentPass();
+    drawScreenSceneObjects();
     glMatrixMode(GL_MODELVIEW);
     drawScreenElements();
     glLoadIdentity();
