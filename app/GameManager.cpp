@@ -4,6 +4,7 @@
 #include "scene/GameError.h"
 #include "scene/Platform.h"
 #include "scene/SceneObject.h"
+#include "sound/SoundSystem.h"
 
 namespace {
 GameManager* singleton = nullptr;
@@ -36,5 +37,6 @@ void GameManager::frame()
 {
     const double now = timer_.getTimeSinceCreation();
     CalculateAlways::calculateAll({now, now - lastRealTime_});
+    SoundSystem::update();  // refills the music streams after this frame's volume changes
     lastRealTime_ = now;
 }

@@ -1,0 +1,134 @@
+#include "app/HighscoreTable.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+constexpr std::size_t maxNameLength = 99;  // longer lines end the reading of a file
+const std::string unknownName = "unknown";
+
+bool readFile(const std::string& path, std::string& content)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    content = buffer.str();
+    return true;
+}
+
+bool onlyWhitespaceLeft(std::istream& in)
+{
+    char c;
+    while (in.get(c)) {
+        if (!std::isspace(static_cast<unsigned char>(c))) return false;
+    }
+    return true;
+}
+}  // namespace
+
+HighscoreTable::HighscoreTable(std::string path, std::size_t levelCount)
+    : path_(std::move(path)), levelCount_(levelCount)
+{
+}
+
+bool HighscoreTable::qualifies(int level, int score)
+{
+    loadOnce();
+    if (score <= 0 || !validLevel(level)) return false;
+    const auto& list = levels_[level];
+    return list.size() < maxEntries || score > list.back().score;
+}
+
+void HighscoreTable::add(int level, int score, const std::string& name)
+{
+    loadOnce();
+    if (!validLevel(level)) return;
+    insert(level, {score, name.empty() ? unknownName : name});
+    save();
+}
+
+const std::vector<HighscoreEntry>& HighscoreTable::entries(int level)
+{
+    loadOnce();
+    static const std::vector<HighscoreEntry> none;
+    return validLevel(level) ? levels_[level] : none;
+}
+
+void HighscoreTable::loadOnce()
+{
+    if (loaded_) return;
+    loaded_ = true;
+    levels_.assign(levelCount_, {});
+    std::string content;
+    if (!readFile(path_, content)) return;
+    std::vector<std::pair<int, HighscoreEntry>> read;
+    if (!parse(content, read)) keepDamagedCopy(content);
+    for (auto& [level, entry] : read) insert(level, std::move(entry));
+    if (!read.empty()) save();  // back in its normal form
+}
+
+bool HighscoreTable::parse(const std::string& content, std::vector<std::pair<int, HighscoreEntry>>& read) const
+{
+    std::istringstream in(content);
+    for (std::size_t level = 0; level < levelCount_; ++level) {
+        for (;;) {
+            std::string name;
+            if (!std::getline(in, name)) return true;                   // the file ends: nothing is left unread
+            if (!name.empty() && name.back() == '\r') name.pop_back();  // written on another system
+            if (name.size() > maxNameLength) return false;
+            if (name.empty()) break;  // the end of this level
+            int score = 0;
+            if (!(in >> score)) return false;
+            read.push_back({static_cast<int>(level), {score, name}});
+            char next = 0;
+            if (!in.get(next) || (next == '\r' && !in.get(next))) return true;
+            if (next != '\n') return false;
+        }
+    }
+    return onlyWhitespaceLeft(in);  // anything after the last level would be lost
+}
+
+void HighscoreTable::keepDamagedCopy(const std::string& content) const
+{
+    std::string copy = path_ + ".damaged";
+    for (int n = 1; std::filesystem::exists(copy); ++n) copy = path_ + ".damaged." + std::to_string(n);
+    std::ofstream out(copy, std::ios::binary);
+    out << content;
+    if (out.flush())
+        std::fprintf(stderr, "The highscore file %s could not be read to its end; it is kept as %s\n", path_.c_str(),
+                     copy.c_str());
+}
+
+void HighscoreTable::insert(int level, HighscoreEntry entry)
+{
+    auto& list = levels_[level];
+    auto at = list.begin();
+    while (at != list.end() && at->score >= entry.score) ++at;  // equal scores: the earlier stays first
+    list.insert(at, std::move(entry));
+    if (list.size() > maxEntries) list.pop_back();
+}
+
+void HighscoreTable::save() const
+{
+    // A crash or a full disk halfway must not leave a damaged file: write a new one, then
+    // replace the old one in one step.
+    const std::string fresh = path_ + ".new";
+    {
+        std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
+        for (const auto& list : levels_) {
+            for (const auto& entry : list) out << entry.name << '\n' << entry.score << '\n';
+            out << '\n';
+        }
+        out.flush();
+        if (!out) {
+            std::remove(fresh.c_str());
+            return;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(fresh, path_, error);
+    if (error) std::remove(fresh.c_str());
+}

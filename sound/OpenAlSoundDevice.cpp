@@ -1,0 +1,339 @@
+#include "sound/OpenAlSoundDevice.h"
+
+#include "scene/GameError.h"
+#include "sound/SilentSoundDevice.h"
+#include "sound/SoundFile.h"
+
+#include <AL/alext.h>
+
+#include <algorithm>
+
+namespace {
+// Ids are counted for the whole process, not per device, so that an id from a device that a
+// test has replaced cannot name a sound of its successor.
+std::uint64_t nextId()
+{
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
+ALint sourceState(ALuint source)
+{
+    ALint state = AL_STOPPED;
+    alGetSourcei(source, AL_SOURCE_STATE, &state);
+    return state;
+}
+
+ALfloat gainOf(int volume)
+{
+    return static_cast<ALfloat>(std::clamp(volume, 0, SoundDevice::fullVolume)) / SoundDevice::fullVolume;
+}
+}  // namespace
+
+std::unique_ptr<SoundDevice> OpenAlSoundDevice::open(const char* deviceName)
+{
+    ALCdevice* device = alcOpenDevice(deviceName);
+    if (device == nullptr) return std::make_unique<SilentSoundDevice>();
+    const ALCint attributes[] = {ALC_FREQUENCY, mixingRate, 0};
+    try {
+        return std::make_unique<OpenAlSoundDevice>(device, attributes);
+    } catch (const GameError&) {
+        return std::make_unique<SilentSoundDevice>();
+    }
+}
+
+OpenAlSoundDevice::OpenAlSoundDevice(ALCdevice* device, const ALCint* attributes) : device_(device)
+{
+    context_ = alcCreateContext(device_, attributes);
+    if (context_ == nullptr || alcMakeContextCurrent(context_) != ALC_TRUE) {
+        if (context_ != nullptr) alcDestroyContext(context_);
+        alcCloseDevice(device_);
+        throw GameError("Sound device gives no context");
+    }
+    directChannels_ = alIsExtensionPresent("AL_SOFT_direct_channels") == AL_TRUE;
+    alGetError();
+    for (int i = 0; i < channelCount; ++i) {
+        Channel channel;
+        alGenSources(1, &channel.source);
+        if (alGetError() != AL_NO_ERROR) break;
+        // Flat stereo at the listener: the game's sounds are not placed in space.
+        alSourcei(channel.source, AL_SOURCE_RELATIVE, AL_TRUE);
+        alSource3f(channel.source, AL_POSITION, 0.0f, 0.0f, 0.0f);
+        alSourcef(channel.source, AL_ROLLOFF_FACTOR, 0.0f);
+        if (directChannels_) alSourcei(channel.source, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+        channels_.push_back(channel);
+    }
+    streamFrames_.resize(streamBufferFrames * SoundFile::outputChannels);
+}
+
+OpenAlSoundDevice::~OpenAlSoundDevice()
+{
+    makeCurrent();
+    for (Channel& channel : channels_) {
+        alSourceStop(channel.source);
+        alSourcei(channel.source, AL_BUFFER, 0);
+        alDeleteSources(1, &channel.source);
+    }
+    for (auto& [id, stream] : streams_) alDeleteBuffers(streamBufferCount, stream.buffers.data());
+    for (auto& [id, buffer] : sampleBuffers_) alDeleteBuffers(1, &buffer);
+    alcMakeContextCurrent(nullptr);
+    alcDestroyContext(context_);
+    alcCloseDevice(device_);
+}
+
+void OpenAlSoundDevice::makeCurrent()
+{
+    if (alcGetCurrentContext() != context_) alcMakeContextCurrent(context_);
+}
+
+OpenAlSoundDevice::Channel* OpenAlSoundDevice::channelOf(ChannelId id)
+{
+    if (!id) return nullptr;
+    auto found = std::find_if(channels_.begin(), channels_.end(),
+                              [id](const Channel& channel) { return channel.occupant == id; });
+    return found == channels_.end() ? nullptr : &*found;
+}
+
+OpenAlSoundDevice::OpenStream* OpenAlSoundDevice::streamOf(StreamId id)
+{
+    auto found = streams_.find(id);
+    return found == streams_.end() ? nullptr : &found->second;
+}
+
+// A channel that no stream holds and whose effect has finished is free. When none is, the
+// oldest effect gives way: in a fight the newest shot matters most. Streams never give way,
+// or a burst of gunfire would cut the music.
+OpenAlSoundDevice::Channel* OpenAlSoundDevice::takeChannel()
+{
+    Channel* taken = nullptr;
+    for (Channel& channel : channels_) {
+        if (channel.stream) continue;
+        const ALint state = sourceState(channel.source);
+        if (state != AL_PLAYING && state != AL_PAUSED) {
+            taken = &channel;
+            break;
+        }
+        if (taken == nullptr || channel.startOrder < taken->startOrder) taken = &channel;
+    }
+    if (taken == nullptr) return nullptr;
+    release(*taken);
+    taken->occupant = ChannelId{nextId()};
+    taken->startOrder = ++starts_;
+    return taken;
+}
+
+void OpenAlSoundDevice::release(Channel& channel)
+{
+    alSourceStop(channel.source);
+    alSourcei(channel.source, AL_BUFFER, 0);  // also empties a stream's queue
+    channel.occupant = {};
+    channel.stream = {};
+}
+
+SampleId OpenAlSoundDevice::loadSample(const std::string& path)
+{
+    auto cached = samplesByPath_.find(path);
+    if (cached != samplesByPath_.end()) return cached->second;
+
+    makeCurrent();
+    SampleId id;
+    SoundFile file(path);
+    const std::vector<std::int16_t> frames = file.readAll();
+    if (!frames.empty()) {
+        alGetError();
+        ALuint buffer = 0;
+        alGenBuffers(1, &buffer);
+        alBufferData(buffer, AL_FORMAT_STEREO16, frames.data(),
+                     static_cast<ALsizei>(frames.size() * sizeof(std::int16_t)), file.sampleRate());
+        if (alGetError() == AL_NO_ERROR) {
+            id = SampleId{nextId()};
+            sampleBuffers_[id] = buffer;
+        } else {
+            alDeleteBuffers(1, &buffer);
+        }
+    }
+    // A failure is remembered too: firing a weapon must never touch the disk.
+    samplesByPath_[path] = id;
+    return id;
+}
+
+ChannelId OpenAlSoundDevice::playSample(SampleId sample, int volume)
+{
+    auto buffer = sampleBuffers_.find(sample);
+    if (buffer == sampleBuffers_.end()) return {};
+    makeCurrent();
+    Channel* channel = takeChannel();
+    if (channel == nullptr) return {};
+    alSourcei(channel->source, AL_BUFFER, static_cast<ALint>(buffer->second));
+    alSourcef(channel->source, AL_GAIN, gainOf(volume));
+    alSourcePlay(channel->source);
+    return channel->occupant;
+}
+
+StreamId OpenAlSoundDevice::openStream(const std::string& path, bool loop)
+{
+    auto file = std::make_unique<SoundFile>(path);
+    if (!file->isOpen()) return {};
+    makeCurrent();
+    alGetError();
+    OpenStream stream;
+    alGenBuffers(streamBufferCount, stream.buffers.data());
+    if (alGetError() != AL_NO_ERROR) return {};
+    stream.file = std::move(file);
+    stream.loop = loop;
+    const StreamId id{nextId()};
+    streams_.emplace(id, std::move(stream));
+    return id;
+}
+
+ChannelId OpenAlSoundDevice::playStream(StreamId id, int volume)
+{
+    OpenStream* stream = streamOf(id);
+    if (stream == nullptr) return {};
+    makeCurrent();
+    serviceStream(*stream);  // a piece that has just ended starts again from the beginning
+    if (Channel* channel = channelOf(stream->channel)) {
+        alSourcef(channel->source, AL_GAIN, gainOf(volume));
+        if (sourceState(channel->source) == AL_PAUSED) alSourcePlay(channel->source);
+        return stream->channel;
+    }
+    Channel* channel = takeChannel();
+    if (channel == nullptr) return {};
+    channel->stream = id;
+    stream->channel = channel->occupant;
+    stream->exhausted = false;
+    for (ALuint buffer : stream->buffers) {
+        if (!fillBuffer(*stream, buffer)) break;
+        alSourceQueueBuffers(channel->source, 1, &buffer);
+    }
+    alSourcef(channel->source, AL_GAIN, gainOf(volume));
+    alSourcePlay(channel->source);
+    return stream->channel;
+}
+
+void OpenAlSoundDevice::stopStream(StreamId id)
+{
+    OpenStream* stream = streamOf(id);
+    if (stream == nullptr) return;
+    makeCurrent();
+    rewindStream(*stream);
+}
+
+void OpenAlSoundDevice::closeStream(StreamId id)
+{
+    OpenStream* stream = streamOf(id);
+    if (stream == nullptr) return;
+    makeCurrent();
+    rewindStream(*stream);
+    alDeleteBuffers(streamBufferCount, stream->buffers.data());
+    streams_.erase(id);
+}
+
+void OpenAlSoundDevice::setVolume(ChannelId id, int volume)
+{
+    Channel* channel = channelOf(id);
+    if (channel == nullptr) return;
+    makeCurrent();
+    alSourcef(channel->source, AL_GAIN, gainOf(volume));
+}
+
+void OpenAlSoundDevice::setPaused(ChannelId id, bool paused)
+{
+    Channel* channel = channelOf(id);
+    if (channel == nullptr) return;
+    makeCurrent();
+    // A stream that ran dry since the last update must be running again before it can pause,
+    // or the next update would restart it behind the game's back.
+    if (OpenStream* stream = streamOf(channel->stream)) {
+        serviceStream(*stream);
+        channel = channelOf(id);
+        if (channel == nullptr) return;
+    }
+    const ALint state = sourceState(channel->source);
+    if (paused && state == AL_PLAYING) alSourcePause(channel->source);
+    if (!paused && state == AL_PAUSED) alSourcePlay(channel->source);
+}
+
+bool OpenAlSoundDevice::isActive(ChannelId id)
+{
+    Channel* channel = channelOf(id);
+    if (channel == nullptr) return false;
+    makeCurrent();
+    if (OpenStream* stream = streamOf(channel->stream)) {
+        serviceStream(*stream);
+        return channelOf(id) != nullptr;
+    }
+    const ALint state = sourceState(channel->source);
+    return state == AL_PLAYING || state == AL_PAUSED;
+}
+
+void OpenAlSoundDevice::update()
+{
+    makeCurrent();
+    for (auto& [id, stream] : streams_) serviceStream(stream);
+}
+
+// Fills up to `frames` frames of the scratch buffer. A looping stream rewinds at its end and
+// goes on filling, so the wrap falls inside a buffer and leaves no gap; a file that gives
+// nothing even right after rewinding ends the play instead of spinning.
+std::size_t OpenAlSoundDevice::readStream(OpenStream& stream, std::size_t frames)
+{
+    std::size_t total = 0;
+    bool justRewound = false;
+    while (total < frames && !stream.exhausted) {
+        const std::size_t got =
+            stream.file->read(streamFrames_.data() + total * SoundFile::outputChannels, frames - total);
+        if (got > 0) {
+            total += got;
+            justRewound = false;
+        } else if (stream.loop && !justRewound && stream.file->rewind()) {
+            justRewound = true;
+        } else {
+            stream.exhausted = true;
+        }
+    }
+    return total;
+}
+
+bool OpenAlSoundDevice::fillBuffer(OpenStream& stream, ALuint buffer)
+{
+    const std::size_t frames = readStream(stream, streamBufferFrames);
+    if (frames == 0) return false;
+    alBufferData(buffer, AL_FORMAT_STEREO16, streamFrames_.data(),
+                 static_cast<ALsizei>(frames * SoundFile::outputChannels * sizeof(std::int16_t)),
+                 stream.file->sampleRate());
+    return true;
+}
+
+// Refills what the source has played. A source that stopped with buffers still queued ran dry
+// (a long frame) and plays on; one that stopped with nothing left has reached the end of the
+// piece, which gives its channel back and rewinds it for the next play.
+void OpenAlSoundDevice::serviceStream(OpenStream& stream)
+{
+    Channel* channel = channelOf(stream.channel);
+    if (channel == nullptr) return;
+    const ALint state = sourceState(channel->source);
+    ALint processed = 0;
+    alGetSourcei(channel->source, AL_BUFFERS_PROCESSED, &processed);
+    while (processed-- > 0) {
+        ALuint buffer = 0;
+        alSourceUnqueueBuffers(channel->source, 1, &buffer);
+        if (fillBuffer(stream, buffer)) alSourceQueueBuffers(channel->source, 1, &buffer);
+    }
+    if (state != AL_STOPPED) return;
+    ALint queued = 0;
+    alGetSourcei(channel->source, AL_BUFFERS_QUEUED, &queued);
+    if (queued > 0) {
+        alSourcePlay(channel->source);
+    } else {
+        rewindStream(stream);
+    }
+}
+
+void OpenAlSoundDevice::rewindStream(OpenStream& stream)
+{
+    if (Channel* channel = channelOf(stream.channel)) release(*channel);
+    stream.channel = {};
+    stream.exhausted = false;
+    stream.file->rewind();
+}

@@ -1,0 +1,91 @@
+#pragma once
+// OpenAlSoundDevice: the real mix. OpenAL Soft mixes (in its own thread, or when a loopback
+// device is rendered); libsndfile decodes (SoundFile). Every channel is an OpenAL source that
+// plays flat stereo at the listener (no 3D placement; mono files are spread to both sides) with
+// a gain of volume / 255. A stream keeps a short queue of buffers that update() refills, so no
+// thread of ours is needed; looping rewinds the file while filling, which leaves no gap.
+// Depends on: SoundDevice, SoundFile, OpenAL Soft (AL_SOFT_direct_channels where available).
+//
+// Cannot: share a process with another user of OpenAL's current context (it makes its own
+// context current before every call). Not thread-safe: all calls from the game's thread.
+#include "sound/SoundDevice.h"
+
+#include <AL/al.h>
+#include <AL/alc.h>
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+class SoundFile;
+
+class OpenAlSoundDevice final : public SoundDevice {
+public:
+    // The named output device, or the system's default for null; the silent device when it
+    // cannot be opened or refuses a context.
+    static std::unique_ptr<SoundDevice> open(const char* deviceName = nullptr);
+
+    // Mixes on a device that the caller opened (a test's loopback device, say) and owns it from
+    // now on, also when this throws. `attributes` is the zero-terminated context attribute list;
+    // a loopback device needs its render format and the mixing rate there.
+    // Throws GameError when the device gives no context.
+    OpenAlSoundDevice(ALCdevice* device, const ALCint* attributes);
+    ~OpenAlSoundDevice() override;
+
+    bool isSilent() const override { return false; }
+
+    SampleId loadSample(const std::string& path) override;
+    ChannelId playSample(SampleId sample, int volume) override;
+
+    StreamId openStream(const std::string& path, bool loop) override;
+    ChannelId playStream(StreamId stream, int volume) override;
+    void stopStream(StreamId stream) override;
+    void closeStream(StreamId stream) override;
+
+    void setVolume(ChannelId channel, int volume) override;
+    void setPaused(ChannelId channel, bool paused) override;
+    bool isActive(ChannelId channel) override;
+
+    void update() override;
+
+private:
+    static constexpr int streamBufferCount = 4;
+    static constexpr std::size_t streamBufferFrames = 8192;
+
+    struct Channel {
+        ALuint source = 0;
+        ChannelId occupant;  // the sound it carries now; empty when free
+        StreamId stream;     // the stream that holds it; empty for an effect
+        std::uint64_t startOrder = 0;
+    };
+
+    struct OpenStream {
+        std::unique_ptr<SoundFile> file;
+        bool loop = false;
+        std::array<ALuint, streamBufferCount> buffers{};
+        ChannelId channel;
+        bool exhausted = false;  // the file has given its last frame for this play
+    };
+
+    void makeCurrent();
+    Channel* channelOf(ChannelId id);
+    OpenStream* streamOf(StreamId id);
+    Channel* takeChannel();
+    void release(Channel& channel);
+    std::size_t readStream(OpenStream& stream, std::size_t frames);
+    bool fillBuffer(OpenStream& stream, ALuint buffer);
+    void serviceStream(OpenStream& stream);
+    void rewindStream(OpenStream& stream);
+
+    ALCdevice* device_ = nullptr;
+    ALCcontext* context_ = nullptr;
+    bool directChannels_ = false;
+    std::vector<Channel> channels_;
+    std::uint64_t starts_ = 0;
+    std::map<std::string, SampleId> samplesByPath_;
+    std::map<SampleId, ALuint> sampleBuffers_;
+    std::map<StreamId, OpenStream> streams_;
+    std::vector<std::int16_t> streamFrames_;  // scratch for one stream buffer
+};

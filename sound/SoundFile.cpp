@@ -1,0 +1,75 @@
+#include "sound/SoundFile.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+
+namespace {
+// Frames converted per libsndfile call; bounds the scratch buffer of a multi-channel file.
+constexpr std::size_t framesPerRead = 4096;
+}  // namespace
+
+SoundFile::SoundFile(const std::string& path)
+{
+    SF_INFO info{};
+    file_ = sf_open(path.c_str(), SFM_READ, &info);
+    if (file_ == nullptr) return;
+    if (info.channels < 1 || info.samplerate < 1) {
+        sf_close(file_);
+        file_ = nullptr;
+        return;
+    }
+    channels_ = info.channels;
+    sampleRate_ = info.samplerate;
+    // Without this a float WAV reads as near-silence: its -1..1 values would be cast, not scaled.
+    sf_command(file_, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
+}
+
+SoundFile::~SoundFile()
+{
+    if (file_ != nullptr) sf_close(file_);
+}
+
+std::size_t SoundFile::read(std::int16_t* out, std::size_t frames)
+{
+    if (file_ == nullptr) return 0;
+    if (channels_ == outputChannels) {
+        const sf_count_t got = sf_readf_short(file_, out, static_cast<sf_count_t>(frames));
+        return got > 0 ? static_cast<std::size_t>(got) : 0;
+    }
+    std::size_t total = 0;
+    while (total < frames) {
+        const std::size_t wanted = std::min(frames - total, framesPerRead);
+        fileFrames_.resize(wanted * static_cast<std::size_t>(channels_));
+        const sf_count_t got = sf_readf_short(file_, fileFrames_.data(), static_cast<sf_count_t>(wanted));
+        if (got <= 0) break;
+        for (sf_count_t frame = 0; frame < got; ++frame) {
+            const std::int16_t* in = &fileFrames_[static_cast<std::size_t>(frame * channels_)];
+            std::int16_t* stereo = out + 2 * (total + static_cast<std::size_t>(frame));
+            stereo[0] = in[0];
+            stereo[1] = channels_ == 1 ? in[0] : in[1];
+        }
+        total += static_cast<std::size_t>(got);
+        if (static_cast<std::size_t>(got) < wanted) break;
+    }
+    return total;
+}
+
+bool SoundFile::rewind()
+{
+    return file_ != nullptr && sf_seek(file_, 0, SEEK_SET) == 0;
+}
+
+std::vector<std::int16_t> SoundFile::readAll()
+{
+    std::vector<std::int16_t> frames;
+    std::size_t total = 0;
+    for (;;) {
+        frames.resize((total + framesPerRead) * outputChannels);
+        const std::size_t got = read(frames.data() + total * outputChannels, framesPerRead);
+        total += got;
+        if (got == 0) break;
+    }
+    frames.resize(total * outputChannels);
+    return frames;
+}

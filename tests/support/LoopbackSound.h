@@ -1,0 +1,46 @@
+#pragma once
+// LoopbackSound: puts the game's sound system on an OpenAL loopback device for the length of
+// one test and renders the real mix into memory, faster than real time. run() plays the game
+// loop: every frame first advances the real-time pass (CalculateAlways, which drives the fades)
+// with its TimeStep, then SoundSystem::update(), then mixes that frame's sound.
+// The mix is float stereo at 44100 Hz, so silence is exactly 0 (no dither); volume, pause and
+// stop changes are still smoothed by OpenAL over a few milliseconds, so measure from about
+// 30 ms after a change. Sound objects made during the test must not outlive it.
+#include "sound/SoundDevice.h"
+
+#include <AL/alc.h>
+
+#include <memory>
+#include <vector>
+
+class LoopbackSound {
+public:
+    static constexpr int rate = 44100;
+    static constexpr double frameTime = 1.0 / 60.0;
+
+    LoopbackSound();
+    LoopbackSound(const LoopbackSound&) = delete;
+    LoopbackSound& operator=(const LoopbackSound&) = delete;
+    ~LoopbackSound();
+
+    // Runs whole frames of `frameSeconds` until at least `seconds` more have been mixed.
+    void run(double seconds, double frameSeconds = frameTime);
+    // Seconds mixed so far; the time of the next frame.
+    double now() const { return static_cast<double>(left_.size()) / rate; }
+
+    // Amplitude of the sine at `frequency` in [from, to) seconds (left channel, or right): its
+    // peak value, 1 being full scale. Exact when the window holds whole periods, as windows of
+    // a multiple of 0.1 s do for frequencies that are multiples of 10 Hz.
+    double toneLevel(double frequency, double from, double to, bool right = false) const;
+    // Largest absolute value in [from, to), both channels.
+    double peak(double from, double to) const;
+
+    const std::vector<float>& left() const { return left_; }
+    const std::vector<float>& right() const { return right_; }
+
+private:
+    ALCdevice* device_ = nullptr;
+    std::unique_ptr<SoundDevice> previous_;
+    std::vector<float> left_;
+    std::vector<float> right_;
+};

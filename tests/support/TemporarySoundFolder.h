@@ -1,0 +1,35 @@
+#pragma once
+// TemporarySoundFolder: a fresh temporary working folder with an empty Sound/ folder in it, for
+// tests that make their own sound files. The process works in it until the object goes, then
+// returns to the folder it came from and removes it.
+// The files are test signals: sines whose frequency tells them apart in a mix (pick multiples
+// of 10 Hz, see LoopbackSound::toneLevel). WAV files are 16-bit, MP3 files come from
+// libsndfile's LAME encoder with the header that makes them loop without a gap.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class TemporarySoundFolder {
+public:
+    TemporarySoundFolder();
+    TemporarySoundFolder(const TemporarySoundFolder&) = delete;
+    TemporarySoundFolder& operator=(const TemporarySoundFolder&) = delete;
+    ~TemporarySoundFolder();
+
+    // Sound/<fileName>; the type follows the extension (.wav or .mp3).
+    void writeTone(const std::string& fileName, double frequency, double seconds, double amplitude = 0.5,
+                   int channels = 2) const;
+    // One tone after the other, `segmentSeconds` each: what is heard tells where in the file
+    // the stream is.
+    void writeTones(const std::string& fileName, const std::vector<double>& frequencies, double segmentSeconds,
+                    double amplitude = 0.5) const;
+    void writeBytes(const std::string& fileName, const std::string& bytes) const;
+    void remove(const std::string& fileName) const;
+
+    const std::filesystem::path& root() const { return root_; }
+    std::filesystem::path soundFile(const std::string& fileName) const { return root_ / "Sound" / fileName; }
+
+private:
+    std::filesystem::path root_;
+    std::filesystem::path previous_;
+};
