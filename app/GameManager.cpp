@@ -1,5 +1,7 @@
 #include "app/GameManager.h"
 
+#include "app/Level.h"
+
 #include "scene/CalculateAlways.h"
 #include "scene/GameError.h"
 #include "scene/Platform.h"
@@ -26,6 +28,18 @@ void GameManager::run()
 {
     if (singleton != nullptr) Platform::get().runMainLoop();
 }
+
+Level& GameManager::currentLevel()
+{
+    static Level* level = [] {
+        auto* record = new Level;
+        ::selectLevel(*record, "default");
+        return record;
+    }();
+    return *level;
+}
+
+void GameManager::selectLevel(const std::string& name) { ::selectLevel(currentLevel(), name); }
 
 GameManager::GameManager(int* argc, char** argv)
 {

@@ -2,7 +2,11 @@
 // GameManager: the singleton that owns the game flow: the window, the frame loop with its
 // real-time and game-time steps, and everything the flow shows.
 // It must be created with initialize(); getInstance() before that throws GameError.
+#include <string>
+
 #include "app/PerformanceTimer.h"
+
+struct Level;
 
 class GameManager {
 public:
@@ -12,6 +16,11 @@ public:
     // Enters the window's event loop (never returns with a real window); nothing without a
     // singleton.
     static void run();
+    // The one tuning record of the game; it holds the "Easy" values until a level is chosen.
+    // Needs no singleton.
+    static Level& currentLevel();
+    // Resets the record to its defaults and applies the named level (see app/Level.h).
+    static void selectLevel(const std::string& name);
 
     // The per-frame update: real-time objects first, then the world while a game runs.
     void frame();

@@ -1,0 +1,39 @@
+#pragma once
+// Model: a mesh from a model file drawn as a moving scene object, in its own colour (default
+// light grey). With colour material on, the colour sets ambient and diffuse; textures
+// modulate it. An alpha below 1 blends the model in place in the solid pass (it is not depth
+// sorted); alpha 0 hides it.
+// The model library maps the game's model names to files in "models/": getModel hands out a
+// new Model (owned by the caller) on the shared, cached ModelData of the file.
+// Depends on ModelData, DynamicSceneObject, Transparent, Color.
+#include <string>
+
+#include "scene/Color.h"
+#include "scene/DynamicSceneObject.h"
+#include "scene/ModelData.h"
+#include "scene/Transparent.h"
+
+class Model : public virtual DynamicSceneObject, public virtual Transparent {
+public:
+    explicit Model(ModelData* data);
+
+    // "Asteroid", "Asteroid1" to "Asteroid3", "SpaceShip", "Rocket", "Background". Throws
+    // GameError "Model not aviable" for any other name (case matters) and the loader's errors.
+    static Model* getModel(const std::string& name);
+    // The cached data of "models/" + fileName (see ModelData::load).
+    static ModelData* loadModelData(const std::string& fileName);
+
+    // Applies the local matrix and draws the bare triangles, without colour or texture.
+    virtual void drawPlainGeometry();
+    virtual void setColor(const Color& color);
+    const Color& getColor() const { return color_; }
+    ModelData* getModelData() const { return data_; }
+
+    double getAlpha() override;
+    void setAlpha(double alpha) override;
+    void draw() override;
+
+private:
+    ModelData* data_;
+    Color color_{0.8, 0.8, 0.8, 1.0};
+};

@@ -1,0 +1,203 @@
+// Models on screen: the library shares one compiled copy per file, a model is drawn where it
+// stands with its texture and colour, alpha fades it, and a failed load can be retried.
+// With the generated data in the run folder, every model of the game loads and shows.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "scene/Camera.h"
+#include "scene/GameError.h"
+#include "scene/Model.h"
+#include "scene/SceneGraph.h"
+#include "tests/support/GLContext.h"
+#include "tests/support/ModelBytes.h"
+#include "tests/support/TemporaryFolder.h"
+
+namespace {
+constexpr int width = 200, height = 150;
+
+struct ModelGLTest : ::testing::Test {
+    void SetUp() override
+    {
+        GLContext::resize(width, height);
+        graph = SceneGraph::getInstance();
+        camera = new Camera;
+        camera->setPosition(0, 0, 3);
+        graph->addChild(camera);
+        graph->setCamera(camera);
+        glEnable(GL_LIGHT0);  // white, from the viewer's side
+    }
+    void TearDown() override
+    {
+        glDisable(GL_LIGHT0);
+        glEnable(GL_LIGHTING);
+        for (SceneObject* child : graph->getChildren()) child->destroy();
+        graph->calculate({0, 0});
+        GLContext::resize(640, 480);
+    }
+    void useModelsIn(TemporaryFolder& place)
+    {
+        place.enter();
+        std::filesystem::create_directory("models");
+    }
+    void drawFrame(const std::string& shot = "")
+    {
+        graph->calculate({0, 0});
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        graph->draw();
+        if (!shot.empty()) GLContext::writePng(shot);
+    }
+    Model* show(ModelData* data)
+    {
+        auto* model = new Model(data);
+        graph->addChild(model);
+        return model;
+    }
+    TemporaryFolder folder;
+    SceneGraph* graph = nullptr;
+    Camera* camera = nullptr;
+};
+}  // namespace
+
+TEST_F(ModelGLTest, TheLibrarySharesOneCompiledCopyPerFile)
+{
+    useModelsIn(folder);
+    ModelBytes::square(0.5).write("models/missile");
+    Model* first = Model::getModel("Rocket");
+    std::filesystem::remove("models/missile");  // read once: the second request needs no file
+    Model* second = Model::getModel("Rocket");
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first->getModelData(), second->getModelData());
+    EXPECT_EQ(first->getColor(), Color(0.8, 0.8, 0.8, 1.0));
+    delete first;
+    delete second;
+}
+
+TEST_F(ModelGLTest, AModelIsDrawnWhereItStands)
+{
+    useModelsIn(folder);
+    ModelBytes::square(0.5).write("models/plate");
+    Model* model = show(Model::loadModelData("plate"));
+    model->setPosition(0.8, 0, 0);
+    drawFrame("model-plate");
+    const GLContext::Rgb right = GLContext::pixel(width / 2 + 40, height / 2);
+    EXPECT_GT(right.r, 150) << "lit grey";
+    EXPECT_EQ(right.r, right.b);
+    EXPECT_EQ(GLContext::pixel(width / 2 - 40, height / 2).r, 0) << "nothing on the left";
+    const int shown = GLContext::countPixelsNot(0, 0, 0);
+    EXPECT_GT(shown, 500);
+
+    // The plain list has the same outline, without colour.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
+    glColor3d(1, 1, 1);
+    camera->apply();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    model->drawPlainGeometry();
+    EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), shown);
+    glEnable(GL_LIGHTING);
+}
+
+TEST_F(ModelGLTest, TexturedGroupsShowTheirTextureAndMissingOnesTheColour)
+{
+    useModelsIn(folder);
+    ASSERT_TRUE(runConvert("-size 2x2 xc:red -fill blue -draw 'line 1,0 1,1' -type truecolor BMP3:models/halves.bmp"));
+    ModelBytes textured = ModelBytes::square(1, "halves.bmp");
+    textured.write("models/textured");
+    ModelBytes::square(1, "nowhere.bmp").write("models/untextured");
+    Model* model = show(Model::loadModelData("textured"));
+    model->setColor(Color(1, 1, 1, 1));
+    glDisable(GL_LIGHT0);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{1, 1, 1, 1}.data());
+    drawFrame("model-textured");
+    const GLContext::Rgb left = GLContext::pixel(width / 2 - 25, height / 2);
+    const GLContext::Rgb right = GLContext::pixel(width / 2 + 25, height / 2);
+    EXPECT_GT(left.r, 200);
+    EXPECT_LT(left.b, 50);
+    EXPECT_GT(right.b, 200);
+    EXPECT_LT(right.r, 50);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "the list switches texturing off after its group";
+
+    model->destroy();
+    Model* plain = show(Model::loadModelData("untextured"));
+    plain->setColor(Color(0, 1, 0, 1));
+    drawFrame();
+    const GLContext::Rgb centre = GLContext::pixel(width / 2, height / 2);
+    EXPECT_GT(centre.g, 200) << "no texture: the model's own colour";
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{0.2f, 0.2f, 0.2f, 1}.data());
+}
+
+TEST_F(ModelGLTest, AlphaFadesTheModelAndLeavesBlendingAsItWas)
+{
+    useModelsIn(folder);
+    ModelBytes::square(1).write("models/fading");
+    Model* model = show(Model::loadModelData("fading"));
+    model->setColor(Color(1, 1, 1, 1));
+    drawFrame();
+    const int full = GLContext::pixel(width / 2, height / 2).r;
+
+    model->setAlpha(0.0);
+    drawFrame();
+    EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0) << "alpha 0 draws nothing";
+
+    model->setAlpha(0.5);
+    EXPECT_EQ(model->getAlpha(), 0.5);
+    EXPECT_EQ(model->getColor().red(), 1.0) << "only the alpha changes";
+    graph->calculate({0, 0});
+    for (bool blendBefore : {false, true}) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        blendBefore ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+        camera->apply();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        model->draw();
+        EXPECT_EQ(glIsEnabled(GL_BLEND), blendBefore ? GL_TRUE : GL_FALSE);
+        EXPECT_NEAR(GLContext::pixel(width / 2, height / 2).r, full / 2, 2) << "half over black";
+    }
+    glDisable(GL_BLEND);
+}
+
+TEST_F(ModelGLTest, AFailedLoadLeavesNoEntryAndIsReadAgain)
+{
+    useModelsIn(folder);
+    writeFile("models/retry", std::vector<unsigned char>(16, 1));
+    try {
+        Model::loadModelData("retry");
+        FAIL();
+    } catch (const GameError& error) {
+        EXPECT_STREQ(error.what(), "Can\x60t load Indices");
+    }
+    ModelBytes::square(1).write("models/retry");
+    EXPECT_NE(Model::loadModelData("retry"), nullptr);
+}
+
+TEST_F(ModelGLTest, EveryGeneratedModelLoadsAndShows)
+{
+    const char* data = std::getenv("RUBBLESTORM_DATA");
+    if (data == nullptr || !std::filesystem::exists(std::filesystem::path(data) / "models"))
+        GTEST_SKIP() << "no generated models in the run folder";
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(data);
+    int found = 0;
+    for (const char* name : {"Asteroid1", "Asteroid2", "Asteroid3", "SpaceShip", "Rocket", "Background"}) {
+        Model* model = nullptr;
+        try {
+            model = Model::getModel(name);
+        } catch (const GameError& error) {
+            if (std::string(error.what()) == "Model not found!") continue;  // not generated yet
+            ADD_FAILURE() << name << ": " << error.what();
+            continue;
+        }
+        ++found;
+        graph->addChild(model);
+        model->setPosition(0, 0, -2);
+        drawFrame(std::string("model-generated-") + name);
+        EXPECT_GT(GLContext::countPixelsNot(0, 0, 0), 500) << name;
+        model->destroy();
+    }
+    std::filesystem::current_path(previous);
+    if (found == 0) GTEST_SKIP() << "no generated models in the run folder";
+}

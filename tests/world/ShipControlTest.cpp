@@ -1,0 +1,77 @@
+#include "world/ShipControl.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+void fly(ShipControl& control, double seconds, double thrust, Strafing strafing = NoStrafing)
+{
+    for (int frame = 0; frame < seconds * 100; ++frame) control.update(0.01, thrust, strafing);
+}
+}  // namespace
+
+TEST(ShipControlTest, SpeedFollowsTheThrustKeysUpToTheCaps)
+{
+    ShipControl control{FlightLimits{}};
+    fly(control, 2, 1.0);
+    EXPECT_NEAR(control.speed(), 2.0, 1e-9);
+    fly(control, 3, 1.0);
+    EXPECT_DOUBLE_EQ(control.speed(), 4.0) << "capped forward";
+    fly(control, 1, 0.0);
+    EXPECT_DOUBLE_EQ(control.speed(), 4.0) << "no key: the speed stays";
+    fly(control, 2, -1.0);
+    EXPECT_NEAR(control.speed(), 2.0, 1e-9);
+    fly(control, 5, -1.0);
+    EXPECT_DOUBLE_EQ(control.speed(), -0.5) << "capped backward";
+}
+
+TEST(ShipControlTest, StrafingFallsBackToZeroAndNeedsForwardSpeed)
+{
+    ShipControl control{FlightLimits{}};
+    fly(control, 1, 0.0, StrafeLeft);
+    EXPECT_DOUBLE_EQ(control.strafeSpeed(), 1.0);
+    EXPECT_TRUE(control.velocity({0, 0, -1}, {-1, 0, 0}).isZero()) << "at speed 0 the frame does not move";
+    fly(control, 0.25, 0.0);
+    EXPECT_NEAR(control.strafeSpeed(), 0.5, 1e-9);
+    fly(control, 1, 0.0);
+    EXPECT_DOUBLE_EQ(control.strafeSpeed(), 0.0) << "stops at zero, not beyond";
+    fly(control, 2, 0.0, StrafeRight);
+    EXPECT_DOUBLE_EQ(control.strafeSpeed(), -1.0);
+
+    fly(control, 1, 1.0, StrafeRight);
+    const Vector v = control.velocity({0, 0, -1}, {-1, 0, 0});
+    EXPECT_NEAR(v.z(), -1.0, 1e-9);
+    EXPECT_NEAR(v.x(), 1.0, 1e-9) << "negative strafe speed moves right";
+}
+
+TEST(ShipControlTest, TurnRateFollowsTheMouseWithLimitedResponse)
+{
+    ShipControl control{FlightLimits{}};
+    control.aimAt(800, 600, 800, 600);  // the window corner
+    EXPECT_NEAR(control.targetTurn().x(), 4.0 / 3.0 * 90, 1e-9);
+    EXPECT_NEAR(control.targetTurn().y(), 90, 1e-9);
+    control.aimAt(400, 300, 800, 600);
+    EXPECT_TRUE(control.targetTurn().isZero()) << "the centre asks for no turn";
+    control.aimAt(5000, -20, 800, 600);
+    EXPECT_NEAR(control.targetTurn().x(), 120, 1e-9) << "clamped to the window";
+    EXPECT_NEAR(control.targetTurn().y(), -90, 1e-9);
+
+    control.aimAt(400, 0, 800, 600);  // straight up: (0, -90)
+    control.update(0.1, 0, NoStrafing);
+    EXPECT_NEAR(control.turn().y(), -36, 1e-9) << "360 degrees per second of response";
+    control.update(0.2, 0, NoStrafing);
+    EXPECT_NEAR(control.turn().y(), -90, 1e-9);
+    control.aimAt(0, 0, 0, 0);  // a minimised window: no division by zero
+    EXPECT_TRUE(control.targetTurn().isFinite());
+}
+
+TEST(ShipControlTest, CameraLagsBehindSpeedStrafeAndTurn)
+{
+    ShipControl control{FlightLimits{}};
+    EXPECT_NEAR(control.cameraPosition().z(), 3.0, 1e-12);
+    EXPECT_NEAR(control.cameraPosition().y(), 0.425, 1e-12);
+    fly(control, 4, 1.0, StrafeLeft);
+    EXPECT_NEAR(control.cameraPosition().z(), 4.0, 1e-9);
+    EXPECT_NEAR(control.cameraPosition().x(), 0.5, 1e-9);
+    fly(control, 10, -1.0);
+    EXPECT_NEAR(control.cameraPosition().z(), 2.875, 1e-9);
+}
