@@ -66,13 +66,42 @@ void ModelScreenCounter::draw()
     // object's place so that it keeps its proportions.
     const Viewport viewport = Viewport::current();
     const double squeeze = static_cast<double>(viewport.safeHeight()) / viewport.safeWidth();
+    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT);
     glDisable(GL_DEPTH_TEST);
+    lightModel();
     glPushMatrix();
     glTranslated(place.x(), place.y(), place.z());
     glScaled(squeeze, 1.0, 1.0);
     glTranslated(-place.x(), -place.y(), -place.z());
     model_->draw();
     glPopMatrix();
+    glPopAttrib();
     glEnable(GL_DEPTH_TEST);
     model_->setPosition(own);
+}
+
+void ModelScreenCounter::lightModel()
+{
+    // The overlay is unlit, and the world's lights point wherever the ship flies; the object
+    // gets a light of its own, from the upper left in front of the screen, so that its
+    // turning shows. The caller's light state is saved around this.
+    GLint lights = 8;
+    glGetIntegerv(GL_MAX_LIGHTS, &lights);
+    for (GLint i = 0; i < lights; ++i) glDisable(GL_LIGHT0 + i);
+    const GLfloat direction[4] = {-0.4f, 0.5f, 1.0f, 0.0f};
+    const GLfloat ambient[4] = {0.3f, 0.3f, 0.3f, 1.0f};
+    const GLfloat diffuse[4] = {0.9f, 0.9f, 0.9f, 1.0f};
+    const GLfloat none[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glPushMatrix();
+    glLoadIdentity();  // a direction in eye space
+    glLightfv(GL_LIGHT0, GL_POSITION, direction);
+    glPopMatrix();
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, none);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
 }

@@ -7,10 +7,11 @@
 //   side 2: number above it, object above;
 //   side 3: number left of it, object to the right.
 // Other sides are stored but keep the alignment, and put the object on the anchor.
-// The object's own position is an extra offset. It is drawn without depth test, in overlay
-// units but with its x axis corrected for the screen's aspect, so it keeps its shape on a
-// wide screen. It moves (spins) with the deferred update; the object is not owned and may
-// serve several counters.
+// The object's own position is an extra offset. It is drawn without depth test, lit by a
+// light of its own (the overlay is otherwise unlit), in overlay units but with its x axis
+// corrected for the screen's aspect, so it keeps its shape on a wide screen. It moves
+// (spins) with the deferred update; the object is not owned and may serve several counters
+// (it then turns once per counter and frame).
 #include "overlay/ScreenCounter.h"
 #include "scene/CalculateLater.h"
 #include "scene/Vector.h"
@@ -35,6 +36,8 @@ public:
     void calculateLater(TimeStep step) override;
 
 private:
+    void lightModel();
+
     DynamicSceneObject* model_;
     int textSide_ = 0;
     double lastTime_ = 0.0;

@@ -1,6 +1,6 @@
 // The overlay as the player sees it, at 1280 x 720: the ship's gauges, the rocket counters
-// with their spinning rockets, score, clock and crosshair; and a sampler of text sizes and
-// anchors. Checks where the colours land; with RUBBLESTORM_SHOTS set it also writes the
+// with their spinning rockets (the game's rocket model when the run folder has it), score, clock and crosshair; and a
+// sampler of text sizes and anchors. Checks where the colours land; with RUBBLESTORM_SHOTS set it also writes the
 // pictures for a person to look at. Uses the game's font when the run folder has it, and a
 // font drawn by ImageMagick otherwise.
 #include <GL/gl.h>
@@ -15,6 +15,8 @@
 #include "overlay/ScreenTimer.h"
 #include "overlay/TwoSidedColorScreenBeam.h"
 #include "scene/DynamicSceneObject.h"
+#include "scene/GameError.h"
+#include "scene/Model.h"
 #include "scene/SceneGraph.h"
 #include "tests/support/GLContext.h"
 #include "tests/support/Screenshot.h"
@@ -24,54 +26,72 @@
 namespace {
 constexpr double pi = 3.14159265358979323846;
 
-// A small rocket along its local y axis (nose up), shaded by a fixed light so that its
-// turning shows without GL lighting.
+// A small rocket along its local z axis, nose forward, in the colours of a Model (a grey
+// body, a red nose and fins): the stand-in while the run folder has no rocket model.
 class ToyRocket : public DynamicSceneObject {
 public:
     void draw() override
     {
         DynamicSceneObject::draw();
         constexpr int sides = 16;
-        const Vector light = Vector(-0.5, 0.6, 0.8) / Vector(-0.5, 0.6, 0.8).length();
-        const Matrix turn = getRotation();
-        const auto shade = [&](const Vector& normal, double r, double g, double b) {
-            const double lit = 0.35 + 0.65 * std::max(0.0, turn.apply(normal).dot(light));
-            glColor4d(r * lit, g * lit, b * lit, 1);
-        };
+        const auto ring = [](int i) { return 2 * pi * i / sides; };
+        glColor4d(0.8, 0.8, 0.82, 1);
         glBegin(GL_QUADS);  // the body
         for (int i = 0; i < sides; ++i) {
-            const double a0 = 2 * pi * i / sides, a1 = 2 * pi * (i + 1) / sides;
-            const Vector n0(std::cos(a0), 0, std::sin(a0)), n1(std::cos(a1), 0, std::sin(a1));
-            shade(n0, 0.85, 0.85, 0.9);
-            glVertex3d(0.15 * n0.x(), -0.6, 0.15 * n0.z());
-            shade(n1, 0.85, 0.85, 0.9);
-            glVertex3d(0.15 * n1.x(), -0.6, 0.15 * n1.z());
-            glVertex3d(0.15 * n1.x(), 0.5, 0.15 * n1.z());
-            shade(n0, 0.85, 0.85, 0.9);
-            glVertex3d(0.15 * n0.x(), 0.5, 0.15 * n0.z());
+            const double a0 = ring(i), a1 = ring(i + 1);
+            glNormal3d(std::cos(a0), std::sin(a0), 0);
+            glVertex3d(0.15 * std::cos(a0), 0.15 * std::sin(a0), -0.6);
+            glNormal3d(std::cos(a1), std::sin(a1), 0);
+            glVertex3d(0.15 * std::cos(a1), 0.15 * std::sin(a1), -0.6);
+            glVertex3d(0.15 * std::cos(a1), 0.15 * std::sin(a1), 0.5);
+            glNormal3d(std::cos(a0), std::sin(a0), 0);
+            glVertex3d(0.15 * std::cos(a0), 0.15 * std::sin(a0), 0.5);
         }
         glEnd();
-        glBegin(GL_TRIANGLES);  // the nose and four fins
+        glColor4d(0.85, 0.2, 0.15, 1);
+        glBegin(GL_TRIANGLES);  // the nose
         for (int i = 0; i < sides; ++i) {
-            const double a0 = 2 * pi * i / sides, a1 = 2 * pi * (i + 1) / sides;
-            const Vector n0(std::cos(a0), 0.4, std::sin(a0)), n1(std::cos(a1), 0.4, std::sin(a1));
-            shade(n0, 0.9, 0.25, 0.2);
-            glVertex3d(0.15 * n0.x(), 0.5, 0.15 * n0.z());
-            shade(n1, 0.9, 0.25, 0.2);
-            glVertex3d(0.15 * n1.x(), 0.5, 0.15 * n1.z());
-            glVertex3d(0, 0.85, 0);
+            const double a0 = ring(i), a1 = ring(i + 1);
+            glNormal3d(std::cos(a0), std::sin(a0), 0.45);
+            glVertex3d(0.15 * std::cos(a0), 0.15 * std::sin(a0), 0.5);
+            glNormal3d(std::cos(a1), std::sin(a1), 0.45);
+            glVertex3d(0.15 * std::cos(a1), 0.15 * std::sin(a1), 0.5);
+            glNormal3d(std::cos((a0 + a1) / 2), std::sin((a0 + a1) / 2), 0.45);
+            glVertex3d(0, 0, 0.85);
         }
+        glEnd();
+        glDisable(GL_CULL_FACE);  // the fins are seen from both sides
+        glBegin(GL_TRIANGLES);
         for (int fin = 0; fin < 4; ++fin) {
             const double a = pi / 2 * fin + pi / 4;
-            const Vector out(std::cos(a), 0, std::sin(a)), normal(-std::sin(a), 0, std::cos(a));
-            shade(normal, 0.9, 0.25, 0.2);
-            glVertex3d(0.15 * out.x(), -0.2, 0.15 * out.z());
-            glVertex3d(0.4 * out.x(), -0.65, 0.4 * out.z());
-            glVertex3d(0.15 * out.x(), -0.6, 0.15 * out.z());
+            glNormal3d(-std::sin(a), std::cos(a), 0);
+            glVertex3d(0.15 * std::cos(a), 0.15 * std::sin(a), -0.2);
+            glVertex3d(0.15 * std::cos(a), 0.15 * std::sin(a), -0.6);
+            glVertex3d(0.42 * std::cos(a), 0.42 * std::sin(a), -0.66);
         }
         glEnd();
+        glEnable(GL_CULL_FACE);
     }
 };
+
+// The rocket of the counters: the game's model when the run folder has it, set up as the
+// rocket gun sets up its counter model.
+DynamicSceneObject* makeCounterRocket()
+{
+    DynamicSceneObject* rocket = nullptr;
+    try {
+        rocket = Model::getModel("Rocket");
+    } catch (const GameError&) {
+        rocket = new ToyRocket;
+    }
+    rocket->setRotationMode(1);
+    rocket->setRotation(-45.0, 0, 0, 1);
+    rocket->rotate(90.0, -1, 1, 0);
+    rocket->setRotationMode(0);
+    rocket->setSpin(90.0, 0, 0, 1);
+    rocket->setScale(0.05);
+    return rocket;
+}
 
 struct HudGLTest : ::testing::Test {
     void SetUp() override
@@ -137,13 +157,9 @@ TEST_F(HudGLTest, TheShipsGaugesCountersAndClock)
     TwoSidedColorScreenBeam energy(0.01, 0.045, 0.98, 0.025, true, false, Color(1, 1, 0, 0.3), Color(1, 1, 0, 0.9),
                                    0.7);
 
-    ToyRocket rocket;
-    rocket.setRotation(-30, 0, 0, 1);
-    rocket.setScale(0.05);
-    rocket.setSpin(90, 0, 1, 0);
-    rocket.setRotationMode(0);  // spin about its own long axis
-    ModelScreenCounter left(&rocket, 0.04, 1, 16, "arial");
-    ModelScreenCounter right(&rocket, 0.04, 3, 15, "arial");
+    std::unique_ptr<DynamicSceneObject> rocket(makeCounterRocket());
+    ModelScreenCounter left(rocket.get(), 0.04, 1, 16, "arial");
+    ModelScreenCounter right(rocket.get(), 0.04, 3, 15, "arial");
     for (ModelScreenCounter* counter : {&left, &right}) counter->setSize(0.07);
     left.setPosition(0.08, 0.12);
     right.setPosition(0.915, 0.12);

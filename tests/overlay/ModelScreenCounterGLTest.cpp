@@ -10,12 +10,13 @@
 #include "tests/support/GLContext.h"
 
 namespace {
-// A square of side 2 around its origin, in blue.
+// A square of side 2 around its origin, in blue, facing the viewer.
 struct Tile : DynamicSceneObject {
     void draw() override
     {
         DynamicSceneObject::draw();
         glColor4d(0, 0, 1, 1);
+        glNormal3d(0, 0, 1);  // facing the counter's light
         glBegin(GL_QUADS);
         glVertex3d(-1, -1, 0);
         glVertex3d(1, -1, 0);
