@@ -1,5 +1,5 @@
-// Font files on disk: which bitmaps are fonts, what a broken one ends in, and that a failed
-// load leaves nothing behind under the font's name.
+// Font files on disk: which bitmaps are fonts, what a broken one ends in, that a failed load
+// leaves nothing behind under its name, and that 8- and 24-bit files give the same glyphs.
 #include <gtest/gtest.h>
 
 #include "overlay/ScreenTextPoint.h"
@@ -17,7 +17,7 @@ struct FontFileTest : ::testing::Test {
         std::filesystem::create_directory("fonts");
     }
     void TearDown() override { Platform::install(nullptr); }
-    std::string failureOf(const std::string& name)
+    static std::string failureOf(const std::string& name)
     {
         try {
             ScreenTextPoint text(name, "x");
@@ -31,7 +31,7 @@ struct FontFileTest : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(FontFileTest, OnlySquarePowerOfTwoBitmapsAreFonts)
+TEST_F(FontFileTest, OnlyReadableSquarePowerOfTwoBitmapsAreFonts)
 {
     ASSERT_TRUE(runConvert("-size 32x16 xc:black BMP3:fonts/wide.bmp"));
     ASSERT_TRUE(runConvert("-size 24x24 xc:black BMP3:fonts/odd.bmp"));
@@ -41,16 +41,12 @@ TEST_F(FontFileTest, OnlySquarePowerOfTwoBitmapsAreFonts)
     EXPECT_EQ(failureOf("tiny"), "Not supported format");
     EXPECT_EQ(failureOf("missing"), "Can't open bmp file");
     EXPECT_EQ(failureOf("Wide"), "Can't open bmp file") << "names are exact";
-}
 
-TEST_F(FontFileTest, AFileTheReaderCannotReadIsNoFontAndIsNotCached)
-{
     writeFile("fonts/damaged.bmp", {'B', 'M', 1, 2, 3});
     EXPECT_EQ(failureOf("damaged"), "Not supported format");
     EXPECT_FALSE(platform.lastMessage.empty()) << "the reader said what was wrong";
-
     ASSERT_TRUE(writeFontBitmap("fonts/damaged.bmp", 256, false));  // mended on disk
-    EXPECT_EQ(failureOf("damaged"), "loaded");
+    EXPECT_EQ(failureOf("damaged"), "loaded") << "the failure was not cached";
 }
 
 TEST_F(FontFileTest, EightAndTwentyFourBitFilesGiveTheSameGlyphs)
@@ -59,7 +55,6 @@ TEST_F(FontFileTest, EightAndTwentyFourBitFilesGiveTheSameGlyphs)
     ASSERT_TRUE(writeFontBitmap("fonts/true.bmp", 256, false));
     const GlyphSet& grey = GlyphSet::get("grey");
     const GlyphSet& full = GlyphSet::get("true");
-    EXPECT_EQ(grey.getCellSize(), 16);
     for (int code = 0; code < 256; ++code) {
         ASSERT_EQ(grey.leftMargin(code), full.leftMargin(code)) << code;
         ASSERT_EQ(grey.rightMargin(code), full.rightMargin(code)) << code;
@@ -67,5 +62,4 @@ TEST_F(FontFileTest, EightAndTwentyFourBitFilesGiveTheSameGlyphs)
     EXPECT_GT(full.inkWidth('W'), full.inkWidth('l')) << "glyph widths come from the drawn letters";
     EXPECT_GT(full.inkWidth('l'), 0.0);
     EXPECT_EQ(full.inkWidth('\x7f'), 0.0) << "an empty cell";
-    EXPECT_GT(full.leftMargin('A'), 0.0f);
 }

@@ -1,12 +1,12 @@
-// The overlay as the player sees it, at 1280 x 720: the ship's gauges, the rocket counters
-// with their spinning rockets (the game's rocket model when the run folder has it), score, clock and crosshair; and a
-// sampler of text sizes and anchors. Checks where the colours land; with RUBBLESTORM_SHOTS set it also writes the
-// pictures for a person to look at. Uses the game's font when the run folder has it, and a
-// font drawn by ImageMagick otherwise.
+// The overlay as the player sees it at 1280 x 720: the ship's gauges, the rocket counters
+// with their spinning rocket, score, clock and crosshair; and a sampler of text sizes and
+// anchors. Checks where the colours land; with RUBBLESTORM_SHOTS set it also writes the
+// pictures for a person to look at. Uses the game's font and rocket model when the run
+// folder has them, and stand-ins otherwise (a font drawn by ImageMagick, a rocket of GLU).
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <memory>
 
@@ -14,7 +14,6 @@
 #include "overlay/ModelScreenCounter.h"
 #include "overlay/ScreenTimer.h"
 #include "overlay/TwoSidedColorScreenBeam.h"
-#include "scene/DynamicSceneObject.h"
 #include "scene/GameError.h"
 #include "scene/Model.h"
 #include "scene/SceneGraph.h"
@@ -24,79 +23,37 @@
 #include "tests/support/TestFont.h"
 
 namespace {
-constexpr double pi = 3.14159265358979323846;
-
-// A small rocket along its local z axis, nose forward, in the colours of a Model (a grey
-// body, a red nose and fins): the stand-in while the run folder has no rocket model.
-class ToyRocket : public DynamicSceneObject {
-public:
+// A blue square of side 2 around its origin, facing the viewer.
+struct Tile : DynamicSceneObject {
     void draw() override
     {
         DynamicSceneObject::draw();
-        constexpr int sides = 16;
-        const auto ring = [](int i) { return 2 * pi * i / sides; };
-        glColor4d(0.8, 0.8, 0.82, 1);
-        glBegin(GL_QUADS);  // the body
-        for (int i = 0; i < sides; ++i) {
-            const double a0 = ring(i), a1 = ring(i + 1);
-            glNormal3d(std::cos(a0), std::sin(a0), 0);
-            glVertex3d(0.15 * std::cos(a0), 0.15 * std::sin(a0), -0.6);
-            glNormal3d(std::cos(a1), std::sin(a1), 0);
-            glVertex3d(0.15 * std::cos(a1), 0.15 * std::sin(a1), -0.6);
-            glVertex3d(0.15 * std::cos(a1), 0.15 * std::sin(a1), 0.5);
-            glNormal3d(std::cos(a0), std::sin(a0), 0);
-            glVertex3d(0.15 * std::cos(a0), 0.15 * std::sin(a0), 0.5);
-        }
-        glEnd();
-        glColor4d(0.85, 0.2, 0.15, 1);
-        glBegin(GL_TRIANGLES);  // the nose
-        for (int i = 0; i < sides; ++i) {
-            const double a0 = ring(i), a1 = ring(i + 1);
-            glNormal3d(std::cos(a0), std::sin(a0), 0.45);
-            glVertex3d(0.15 * std::cos(a0), 0.15 * std::sin(a0), 0.5);
-            glNormal3d(std::cos(a1), std::sin(a1), 0.45);
-            glVertex3d(0.15 * std::cos(a1), 0.15 * std::sin(a1), 0.5);
-            glNormal3d(std::cos((a0 + a1) / 2), std::sin((a0 + a1) / 2), 0.45);
-            glVertex3d(0, 0, 0.85);
-        }
-        glEnd();
-        glDisable(GL_CULL_FACE);  // the fins are seen from both sides
-        glBegin(GL_TRIANGLES);
-        for (int fin = 0; fin < 4; ++fin) {
-            const double a = pi / 2 * fin + pi / 4;
-            glNormal3d(-std::sin(a), std::cos(a), 0);
-            glVertex3d(0.15 * std::cos(a), 0.15 * std::sin(a), -0.2);
-            glVertex3d(0.15 * std::cos(a), 0.15 * std::sin(a), -0.6);
-            glVertex3d(0.42 * std::cos(a), 0.42 * std::sin(a), -0.66);
-        }
-        glEnd();
-        glEnable(GL_CULL_FACE);
+        glColor3d(0, 0, 1);
+        glNormal3d(0, 0, 1);
+        glRectd(-1, -1, 1, 1);
     }
 };
 
-// The rocket of the counters: the game's model when the run folder has it, set up as the
-// rocket gun sets up its counter model.
-DynamicSceneObject* makeCounterRocket()
-{
-    DynamicSceneObject* rocket = nullptr;
-    try {
-        rocket = Model::getModel("Rocket");
-    } catch (const GameError&) {
-        rocket = new ToyRocket;
+// A grey body and a red nose along +z.
+struct StandInRocket : DynamicSceneObject {
+    void draw() override
+    {
+        DynamicSceneObject::draw();
+        GLUquadric* quadric = gluNewQuadric();
+        glTranslated(0, 0, -0.6);
+        glColor3d(0.8, 0.8, 0.82);
+        gluCylinder(quadric, 0.15, 0.15, 1.1, 16, 1);
+        glTranslated(0, 0, 1.1);
+        glColor3d(0.85, 0.2, 0.15);
+        gluCylinder(quadric, 0.15, 0, 0.35, 16, 1);
+        gluDeleteQuadric(quadric);
     }
-    rocket->setRotationMode(1);
-    rocket->setRotation(-45.0, 0, 0, 1);
-    rocket->rotate(90.0, -1, 1, 0);
-    rocket->setRotationMode(0);
-    rocket->setSpin(90.0, 0, 0, 1);
-    rocket->setScale(0.05);
-    return rocket;
-}
+};
 
 struct HudGLTest : ::testing::Test {
     void SetUp() override
     {
-        if (!std::filesystem::exists("fonts/arial.bmp")) {  // the generated font is not there yet
+        if (!std::filesystem::exists("fonts/arial.bmp")) {
             folder = std::make_unique<TemporaryFolder>();
             folder->enter();
             std::filesystem::create_directory("fonts");
@@ -104,49 +61,22 @@ struct HudGLTest : ::testing::Test {
         }
         GLContext::resize(1280, 720);
         SceneGraph::getInstance();  // the GL state every frame starts from
-    }
-    void TearDown() override { GLContext::resize(640, 480); }
-
-    // A dark sky with a few stars, so that the blending shows.
-    static void drawBackdrop()
-    {
         glClearColor(0.02f, 0.03f, 0.08f, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glDisable(GL_LIGHTING);
-        glPointSize(2);
-        glBegin(GL_POINTS);
-        unsigned seed = 7;
-        for (int i = 0; i < 300; ++i) {
-            seed = seed * 1103515245u + 12345u;
-            const double x = (seed >> 8) % 2000 / 1000.0 - 1;
-            seed = seed * 1103515245u + 12345u;
-            const double y = (seed >> 8) % 2000 / 1000.0 - 1;
-            const double light = 0.3 + (seed >> 4) % 70 / 100.0;
-            glColor3d(light, light, light * 1.1);
-            glVertex2d(x, y);
-        }
-        glEnd();
-        glEnable(GL_LIGHTING);
     }
-
+    void TearDown() override { GLContext::resize(640, 480); }
     void shoot(const std::string& name)
     {
-        const std::string shots = screenshotFolder();
-        if (!shots.empty()) {
-            EXPECT_TRUE(writeScreenshot(shots + "/" + name));
+        if (!screenshotFolder().empty()) {
+            EXPECT_TRUE(writeScreenshot(screenshotFolder() + "/" + name));
         }
     }
-
     std::unique_ptr<TemporaryFolder> folder;
 };
 
 GLContext::Rgb at(double x, double y)
 {
-    return GLContext::pixel(static_cast<int>(x * GLContext::width()), static_cast<int>(y * GLContext::height()));
+    return GLContext::pixel(static_cast<int>(x * 1280), static_cast<int>(y * 720));
 }
 }  // namespace
 
@@ -156,106 +86,117 @@ TEST_F(HudGLTest, TheShipsGaugesCountersAndClock)
     ColorScreenBeam shield(0.505, 0.01, 0.485, 0.025, true, true, Color(0, 0, 1, 0.3), Color(0, 0, 1, 0.9), 0.55);
     TwoSidedColorScreenBeam energy(0.01, 0.045, 0.98, 0.025, true, false, Color(1, 1, 0, 0.3), Color(1, 1, 0, 0.9),
                                    0.7);
-
-    std::unique_ptr<DynamicSceneObject> rocket(makeCounterRocket());
-    ModelScreenCounter left(rocket.get(), 0.04, 1, 16, "arial");
-    ModelScreenCounter right(rocket.get(), 0.04, 3, 15, "arial");
-    for (ModelScreenCounter* counter : {&left, &right}) counter->setSize(0.07);
+    std::unique_ptr<DynamicSceneObject> rocket;
+    try {
+        rocket.reset(Model::getModel("Rocket"));
+    } catch (const GameError&) {
+        rocket = std::make_unique<StandInRocket>();
+    }
+    // As the rocket gun sets up its counter model.
+    rocket->setRotationMode(1);
+    rocket->setRotation(-45.0, 0, 0, 1);
+    rocket->rotate(90.0, -1, 1, 0);
+    rocket->setRotationMode(0);
+    rocket->setSpin(90.0, 0, 0, 1);
+    rocket->setScale(0.05);
+    ModelScreenCounter left(rocket.get(), 0.04, 1, 16, "arial"), right(rocket.get(), 0.04, 3, 15, "arial");
+    left.setSize(0.07);
+    right.setSize(0.07);
     left.setPosition(0.08, 0.12);
     right.setPosition(0.915, 0.12);
-
     ScreenCounter score("arial", 12480);
     score.setPosition(0.0, 1.0);
-    score.setColor(Color(1, 1, 1, 0.5));
     ScreenTimer clock("arial", 0, 0, 0, ScreenTimer::Clock);
     clock.setAlignment(ScreenTextPoint::TopRight);
     clock.setPosition(1.0, 1.0);
-    clock.setColor(Color(1, 1, 1, 0.5));
+    for (ScreenTextPoint* text : {static_cast<ScreenTextPoint*>(&score), static_cast<ScreenTextPoint*>(&clock)})
+        text->setColor(Color(1, 1, 1, 0.5));
     CrosshairCursor cursor(8, Color(0.2, 1, 0.2, 1));
     cursor.show();
     cursor.mouseMoved(700, 300);
 
-    // A frame of the running game: the deferred pass updates, then the overlay draws.
-    for (double time : {754.0, 754.5}) CalculateLater::calculateAll({time, 0.5});
-    drawBackdrop();
+    CalculateLater::calculateAll({754.5, 0.7});  // a frame of the running game
     drawScreenElements();
     shoot("hud.png");
 
     EXPECT_EQ(clock.getText(), "12:34");
-    // Life fills 0.8 of its half from the centre leftward, shield 0.55 from the centre
-    // rightward, energy 0.7 of both halves outward; each is faint at its fixed end and bright
-    // at its moving end.
-    EXPECT_GT(at(0.115, 0.02).g, 150);
+    // Each gauge is faint at its fixed end (the centre) and bright at its moving end.
+    EXPECT_GT(at(0.115, 0.02).g, 150);  // life: 0.8 of its half, leftward
     EXPECT_LT(at(0.485, 0.02).g, 100);
-    EXPECT_LT(at(0.1, 0.02).g, 40) << "the empty part of the life gauge";
-    EXPECT_GT(at(0.765, 0.02).b, 150);
-    EXPECT_LT(at(0.78, 0.02).b, 40) << "the empty part of the shield gauge";
-    const GLContext::Rgb outerEnergy = at(0.165, 0.057);
-    EXPECT_GT(outerEnergy.r, 150);
-    EXPECT_GT(outerEnergy.g, 150);
-    EXPECT_LT(at(0.5, 0.057).r, 100);
-    EXPECT_LT(at(0.15, 0.057).r, 40);
+    EXPECT_LT(at(0.1, 0.02).g, 40);
+    EXPECT_GT(at(0.765, 0.02).b, 150);  // shield: 0.55, rightward
+    EXPECT_LT(at(0.78, 0.02).b, 40);
+    EXPECT_GT(at(0.165, 0.057).r, 150);  // energy: 0.7 of both halves, outward
     EXPECT_GT(at(0.835, 0.057).g, 150);
-    // The rockets beside the numbers: left of the left counter, right of the right one.
-    const auto rocketPixels = [](int centreX, int centreY) {
+    EXPECT_LT(at(0.15, 0.057).r, 40);
+    // The rockets stand left of the left number and right of the right one.
+    const auto lit = [](int x0, int y0) {
         int count = 0;
-        for (int x = centreX - 30; x < centreX + 30; ++x)
-            for (int y = centreY - 30; y < centreY + 30; ++y) {
-                const GLContext::Rgb p = GLContext::pixel(x, y);
-                if (p.r + p.g + p.b > 150) ++count;
-            }
+        for (int x = x0 - 30; x < x0 + 30; ++x)
+            for (int y = y0 - 30; y < y0 + 30; ++y) count += GLContext::pixel(x, y).g > 100;
         return count;
     };
-    EXPECT_GT(rocketPixels(51, 86), 150);
-    EXPECT_GT(rocketPixels(1222, 86), 150);
+    EXPECT_GT(lit(51, 86), 150);
+    EXPECT_GT(lit(1222, 86), 150);
     Cursor::useSystemCursor();
 }
 
 TEST_F(HudGLTest, TextAtSeveralSizesAndAnchors)
 {
     std::vector<std::unique_ptr<ScreenTextPoint>> texts;
+    const auto add = [&](const std::string& text, int alignment, double x, double y, double size, const Color& color) {
+        texts.push_back(std::make_unique<ScreenTextPoint>("arial", text));
+        texts.back()->setAlignment(alignment);
+        texts.back()->setPosition(x, y);
+        texts.back()->setSize(size);
+        texts.back()->setColor(color);
+    };
     const char* names[9] = {"TopLeft", "Top",        "TopRight", "Left",       "Center",
                             "Right",   "BottomLeft", "Bottom",   "BottomRight"};
-    for (int code = 0; code < 9; ++code) {
-        auto text = std::make_unique<ScreenTextPoint>("arial", names[code]);
-        text->setAlignment(code);
-        text->setSize(0.05);
-        text->setPosition(0.05 + 0.45 * (code % 3), 0.95 - 0.45 * (code / 3));
-        text->setColor(Color(1, 1, 1, 0.9));
-        texts.push_back(std::move(text));
-    }
-    auto message = std::make_unique<ScreenTextPoint>("arial", "GAME OVER");
-    message->setAlignment(ScreenTextPoint::Center);
-    message->setPosition(0.5, 0.62);
-    message->setColor(Color(0, 0, 1, 1));
-    auto prompt =
-        std::make_unique<ScreenTextPoint>("arial", "You reached the highscore table!\nPlease enter your name:");
-    prompt->setAlignment(ScreenTextPoint::Center);
-    prompt->setPosition(0.5, 0.38);
-    prompt->setSize(0.07);
-    prompt->setColor(Color(0.3, 0.5, 1, 1));
-    auto small =
-        std::make_unique<ScreenTextPoint>("arial", "Small print at 0.03: The quick brown fox jumps over the lazy dog.");
-    small->setAlignment(ScreenTextPoint::Bottom);
-    small->setPosition(0.5, 0.2);
-    small->setSize(0.03);
-    small->setColor(Color(1, 1, 0.6, 1));
-    drawBackdrop();
+    for (int code = 0; code < 9; ++code)
+        add(names[code], code, 0.05 + 0.45 * (code % 3), 0.95 - 0.45 * (code / 3), 0.05, Color(1, 1, 1, 0.9));
+    add("GAME OVER", ScreenTextPoint::Center, 0.5, 0.62, 0.1, Color(0, 0, 1, 1));
+    add("You reached the highscore table!\nPlease enter your name:", ScreenTextPoint::Center, 0.5, 0.38, 0.07,
+        Color(0.3, 0.5, 1, 1));
+    add("Small print at 0.03: The quick brown fox jumps over the lazy dog.", ScreenTextPoint::Bottom, 0.5, 0.2, 0.03,
+        Color(1, 1, 0.6, 1));
     drawScreenElements();
     shoot("text.png");
 
-    // The corner texts touch their corners' margins and nothing spills off the screen.
-    EXPECT_GT(GLContext::countPixelsNot(5, 8, 20, 40), 1000);
     const auto inkNear = [](double x, double y) {
         int count = 0;
-        for (int dx = -40; dx <= 40; ++dx)
-            for (int dy = -40; dy <= 40; ++dy) {
-                const GLContext::Rgb p =
-                    GLContext::pixel(static_cast<int>(x * 1280) + dx, static_cast<int>(y * 720) + dy);
-                if (p.r > 200 && p.g > 200 && p.b > 200) ++count;
+        for (int dx = -20; dx <= 20; ++dx)
+            for (int dy = -20; dy <= 20; ++dy) {
+                const GLContext::Rgb p = at(x + dx / 1280.0, y + dy / 720.0);
+                count += p.r > 200 && p.g > 200 && p.b > 200;
             }
         return count;
     };
     EXPECT_GT(inkNear(0.08, 0.93), 20) << "top left text hangs below and right of its anchor";
     EXPECT_GT(inkNear(0.92, 0.07), 20) << "bottom right text stands above and left of its anchor";
+    EXPECT_EQ(inkNear(0.035, 0.5), 0) << "left of the left anchor";
+}
+
+TEST_F(HudGLTest, TheCountersObjectKeepsItsProportionsAndItsOwnPlace)
+{
+    Tile tile;
+    tile.setScale(0.05);
+    tile.setPosition(0, 0.1, 0);  // its own offset: 0.1 higher
+    ModelScreenCounter counter(&tile, 0.2, 1, 7, "arial");
+    counter.setPosition(0.5, 0.3);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawScreenElements();
+    // Centred on (0.3, 0.4) of the screen, (384, 288) in pixels; half a side is 0.05 of the
+    // height, 36 pixels, across as well as up.
+    EXPECT_GT(at(0.3, 0.4).b, 200);
+    for (int d : {34, -35}) {
+        EXPECT_GT(GLContext::pixel(384 + d, 288).b, 200) << d;
+        EXPECT_GT(GLContext::pixel(384, 288 + d).b, 200) << d;
+    }
+    for (int d : {38, -39}) {
+        EXPECT_EQ(GLContext::pixel(384 + d, 288).b, 0) << d;
+        EXPECT_EQ(GLContext::pixel(384, 288 + d).b, 0) << d;
+    }
+    EXPECT_NEAR((tile.getPosition() - Vector(0, 0.1, 0)).length(), 0, 1e-12) << "back at its own place";
 }

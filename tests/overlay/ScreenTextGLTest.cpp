@@ -1,33 +1,23 @@
 // Text drawn by the overlay pass under a real GL context: the ink lands where the anchor
-// says, in the font colour, and a glider shows only inside its rectangle.
+// says, in the font colour; a glider shows only inside its rectangle; font files written by
+// ImageMagick in 8 and in 24 bits draw their letters.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "overlay/ColorScreenBeam.h"
 #include "overlay/ScreenTextGlider.h"
 #include "tests/support/GLContext.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFont.h"
 
 namespace {
-// 16-pixel cells whose ink is a solid block over columns 4..11: every glyph is half a cell
-// wide with quarter-cell margins.
-void makeBlockFont()
-{
-    std::vector<unsigned char> rgb(256 * 256 * 3, 0);
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x)
-            if (x % 16 >= 4 && x % 16 < 12) rgb[(y * 256 + x) * 3] = 255;
-    GlyphSet::fromImage("blocks", 256, 256, rgb);
-}
-
 struct Box {
     int left = 1 << 30, right = -1, bottom = 1 << 30, top = -1;  // inclusive pixel bounds
-    bool empty() const { return right < 0; }
 };
 
-// The bounding box of pixels whose red channel passes half.
+// The bounding box of the pixels whose red passes half.
 Box inkBox()
 {
     const std::vector<std::uint8_t> pixels = GLContext::readPixels();
@@ -35,37 +25,37 @@ Box inkBox()
     for (int y = 0; y < GLContext::height(); ++y)
         for (int x = 0; x < GLContext::width(); ++x)
             if (pixels[(y * GLContext::width() + x) * 3] >= 128) {
-                box.left = std::min(box.left, x);
-                box.right = std::max(box.right, x);
-                box.bottom = std::min(box.bottom, y);
-                box.top = std::max(box.top, y);
+                box = {std::min(box.left, x), std::max(box.right, x), std::min(box.bottom, y), std::max(box.top, y)};
             }
     return box;
 }
 
-void drawFrame()
-{
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawScreenElements();
-}
-
-// Pixel edges of ink from overlay coordinates, within a pixel.
+// The box's edges in overlay units, within a pixel and a half.
 void expectBox(const Box& box, double left, double right, double bottom, double top)
 {
-    const double w = GLContext::width(), h = GLContext::height();
-    EXPECT_NEAR(box.left, left * w, 1.5);
-    EXPECT_NEAR(box.right + 1, right * w, 1.5);
-    EXPECT_NEAR(box.bottom, bottom * h, 1.5);
-    EXPECT_NEAR(box.top + 1, top * h, 1.5);
+    EXPECT_NEAR(box.left, left * 640, 1.5);
+    EXPECT_NEAR(box.right + 1, right * 640, 1.5);
+    EXPECT_NEAR(box.bottom, bottom * 480, 1.5);
+    EXPECT_NEAR(box.top + 1, top * 480, 1.5);
 }
 
 struct ScreenTextGLTest : ::testing::Test {
     void SetUp() override
     {
-        makeBlockFont();
+        // 16-pixel cells whose ink is a solid block over columns 4..11: every glyph is half a
+        // cell wide, with quarter-cell margins.
+        std::vector<unsigned char> rgb(256 * 256 * 3, 0);
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 256; ++x)
+                if (x % 16 >= 4 && x % 16 < 12) rgb[(y * 256 + x) * 3] = 255;
+        GlyphSet::fromImage("blocks", 256, 256, rgb);
         GLContext::resize(640, 480);
-        glViewport(0, 0, 640, 480);
+    }
+    void drawFrame(float blue = 0)
+    {
+        glClearColor(0, 0, blue, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawScreenElements();
     }
 };
 }  // namespace
@@ -74,72 +64,44 @@ TEST_F(ScreenTextGLTest, InkLandsWhereTheAnchorSays)
 {
     ScreenTextPoint text("blocks", "AB");
     text.setColor(Color(1, 0, 0, 1));
-    text.setSize(0.1);
-    // "AB" is 0.13 wide: 0.01 lead, 0.05 ink, 0.01 gap, 0.05 ink, 0.01 trail; its cells 0.1 high.
+    // "AB" is 0.13 wide: 0.01 lead, 0.05 ink, 0.01 gap, 0.05 ink, 0.01 trail; cells 0.1 high.
     struct Case {
         int alignment;
         double x, y, inkLeft, inkBottom;
     };
-    const Case cases[] = {
-        {ScreenTextPoint::TopLeft, 0.0, 1.0, 0.01, 0.9},
-        {ScreenTextPoint::Center, 0.5, 0.5, 0.5 - 0.065 + 0.01, 0.45},
-        {ScreenTextPoint::BottomRight, 1.0, 0.0, 1.0 - 0.13 + 0.01, 0.0},
-        {ScreenTextPoint::Top, 0.3, 0.7, 0.3 - 0.065 + 0.01, 0.6},
-        {ScreenTextPoint::Left, 0.2, 0.2, 0.21, 0.15},
-    };
+    const Case cases[] = {{ScreenTextPoint::TopLeft, 0.0, 1.0, 0.01, 0.9},
+                          {ScreenTextPoint::Center, 0.5, 0.5, 0.445, 0.45},
+                          {ScreenTextPoint::BottomRight, 1.0, 0.0, 0.88, 0.0},
+                          {ScreenTextPoint::Left, 0.2, 0.2, 0.21, 0.15}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.alignment);
         text.setAlignment(c.alignment);
         text.setPosition(c.x, c.y);
         drawFrame();
-        expectBox(inkBox(), c.inkLeft, c.inkLeft + 0.11, c.inkBottom, c.inkBottom + 0.1);
         const Box box = inkBox();
-        // The gap between the two glyphs stays dark.
-        EXPECT_LT(GLContext::pixel((box.left + box.right) / 2, (box.bottom + box.top) / 2).r, 64);
+        expectBox(box, c.inkLeft, c.inkLeft + 0.11, c.inkBottom, c.inkBottom + 0.1);
+        EXPECT_LT(GLContext::pixel((box.left + box.right) / 2, (box.bottom + box.top) / 2).r, 64)
+            << "the gap between the glyphs stays dark";
     }
 }
 
-TEST_F(ScreenTextGLTest, LinesStackDownwardAndAlignByTheirOwnWidth)
-{
-    ScreenTextPoint text("blocks", "ABCD\nAB");
-    text.setColor(Color(1, 0, 0, 1));
-    text.setAlignment(ScreenTextPoint::BottomRight);
-    text.setPosition(0.9, 0.1);
-    drawFrame();
-    // The last line sits on the anchor and ends 0.01 before it; the first line is 0.11 higher.
-    const int rightEdge = static_cast<int>((0.9 - 0.01) * 640) - 1;
-    const int lastRow = static_cast<int>(0.15 * 480), firstRow = static_cast<int>(0.26 * 480);
-    EXPECT_GT(GLContext::pixel(rightEdge - 2, lastRow).r, 200);
-    EXPECT_GT(GLContext::pixel(rightEdge - 2, firstRow).r, 200);
-    const int lastLineStart = static_cast<int>((0.9 - 0.23 + 0.01) * 640);
-    EXPECT_LT(GLContext::pixel(lastLineStart - 4, lastRow).r, 64);
-    EXPECT_GT(GLContext::pixel(lastLineStart - 4, firstRow).r, 200) << "the longer line reaches further left";
-}
-
-TEST_F(ScreenTextGLTest, TheFontColourAndItsAlphaTintTheInk)
+TEST_F(ScreenTextGLTest, TheFontColourAndItsAlphaTintTheInkAndBrokenTextDrawsNothing)
 {
     ScreenTextPoint text("blocks", "A");
     text.setAlignment(ScreenTextPoint::Center);
     text.setPosition(0.5, 0.5);
     text.setColor(Color(0, 1, 0, 0.5));
-    glClearColor(0, 0, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawScreenElements();
+    drawFrame(1);
     const GLContext::Rgb ink = GLContext::pixel(320, 240);
     EXPECT_NEAR(ink.r, 0, 2);
     EXPECT_NEAR(ink.g, 128, 3);
     EXPECT_NEAR(ink.b, 128, 3);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-}
 
-TEST_F(ScreenTextGLTest, NoTextDrawsNothingAndHiddenTextIsNotDrawn)
-{
-    ScreenTextPoint empty("blocks", "");
-    ScreenTextPoint hidden("blocks", "AAAA");
-    hidden.setColor(Color(1, 0, 0, 1));
+    text.setText("");
+    ScreenTextPoint hidden("blocks", "AAAA"), misplaced("blocks", "AAAA");
     hidden.hide();
-    ScreenTextPoint broken("blocks", "AAAA");
-    broken.setPosition(0.5, std::nan(""));
+    misplaced.setPosition(0.5, std::nan(""));
     drawFrame();
     EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0);
 }
@@ -151,27 +113,31 @@ TEST_F(ScreenTextGLTest, AGliderShowsItsTextOnlyInsideItsRectangle)
     glider.setSize(0.2);
     glider.calculateAlways({0, 6.0});  // the text's top has risen 0.6 into the field
     drawFrame();
-    const Box box = inkBox();
-    ASSERT_FALSE(box.empty());
-    // The lines run from 0.85 down to 0.21 and the glyphs from 0.27 to 2.69: only the field shows.
-    expectBox(box, 0.25 + 0.02, 0.73, 0.25, 0.75);
+    // The lines run from 0.85 down to 0.21, the glyphs' ink from 0.27 to 2.69: only the
+    // field (0.25 to 0.75 both ways) shows, its right edge falling in a gap at 0.73.
+    expectBox(inkBox(), 0.27, 0.73, 0.25, 0.75);
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
     EXPECT_DOUBLE_EQ(glider.getFieldBottom(), 0.25) << "the field is back in place after drawing";
 }
 
-TEST_F(ScreenTextGLTest, HigherLayersCoverLowerOnes)
+TEST_F(ScreenTextGLTest, FontFilesOfBothBitDepthsDrawTheirLetters)
 {
-    ColorScreenBeam red(0.4, 0.4, 0.2, 0.2, true, true, Color(1, 0, 0, 1), Color(1, 0, 0, 1), 1);
-    ColorScreenBeam green(0.4, 0.4, 0.2, 0.2, true, true, Color(0, 1, 0, 1), Color(0, 1, 0, 1), 1);
-    ColorScreenBeam blue(0.4, 0.4, 0.2, 0.2, true, true, Color(0, 0, 1, 1), Color(0, 0, 1, 1), 1);
-    red.setLayer(2);
-    green.setLayer(0);
-    blue.setLayer(1);
-    drawFrame();
-    const GLContext::Rgb top = GLContext::pixel(320, 240);
-    EXPECT_EQ(top.r, 255);
-    EXPECT_EQ(top.b, 0);
-    red.setLayer(-1);
-    drawFrame();
-    EXPECT_EQ(GLContext::pixel(320, 240).b, 255);
+    TemporaryFolder folder;
+    folder.enter();
+    std::filesystem::create_directory("fonts");
+    ASSERT_TRUE(writeFontBitmap("fonts/eight.bmp", 512, true));
+    ASSERT_TRUE(writeFontBitmap("fonts/full.bmp", 1024, false));
+    for (const char* name : {"eight", "full"}) {
+        SCOPED_TRACE(name);
+        ScreenTextPoint text(name, "Hi");
+        text.setColor(Color(1, 0, 0, 1));
+        text.setSize(0.2);
+        text.setAlignment(ScreenTextPoint::Left);
+        text.setPosition(0.1, 0.5);
+        drawFrame();
+        const Box box = inkBox();
+        EXPECT_GT(box.right - box.left, 40) << "letters drawn";
+        EXPECT_GE(box.left, 64 + 8) << "nothing before the first glyph's lead";
+        EXPECT_LE(box.right, (0.1 + text.getWidth()) * 640) << "nothing after the line's width";
+    }
 }
