@@ -218,6 +218,47 @@ Image layout(const std::vector<std::vector<Tile>>& rows, const SheetText& text, 
     return sheet;
 }
 
+// The player's view: camera on the frame at (0, 0.425, 3) looking along -z, the ship turned
+// half a turn on the frame, the sky behind, a few rocks ahead in their tints.
+View gameView()
+{
+    View game;
+    game.eye = Vec3(0, 0.425, 3);
+    game.target = Vec3(0, 0.425, -1);
+    game.light = Vec3(0.45, 0.75, 0.5);
+    game.sky = true;
+    game.skyAxis = Vec3(0.3, 1, 0.2);
+    game.skyAngle = 140;
+    return game;
+}
+
+Image playerView(int w, int h)
+{
+    return render(w, h, gameView(), [] {
+        const struct {
+            const char* name;
+            Rgb tint;
+            Vec3 at;
+            double size, angle;
+        } rocks[] = {{"asteroid", brown, {-4.0, 1.5, -12.0}, 2.0, 30},
+                     {"asteroid2", grey, {5.0, -1.0, -16.0}, 3.0, 75},
+                     {"asteroid3", olive, {1.0, 3.0, -25.0}, 4.0, 140},
+                     {"asteroid", brown, {-9.0, -3.0, -28.0}, 3.5, 200},
+                     {"asteroid2", grey, {2.5, 0.8, -7.0}, 0.8, 10}};
+        for (const auto& r : rocks) {
+            glPushMatrix();
+            glTranslated(r.at.x, r.at.y, r.at.z);
+            glRotated(r.angle, 0.3, 1.0, 0.2);
+            glScaled(10 * r.size, 10 * r.size, 10 * r.size);
+            glColor4d(r.tint.r, r.tint.g, r.tint.b, 1.0);
+            model(r.name).draw();
+            glPopMatrix();
+        }
+        glRotated(180, 0, 1, 0);
+        drawArmedShip(false);
+    });
+}
+
 std::vector<std::vector<Tile>> modelTiles()
 {
     std::vector<std::vector<Tile>> rows;
@@ -245,23 +286,16 @@ std::vector<std::vector<Tile>> modelTiles()
         std::vector<Tile> row;
         // The player's view: camera on the frame at (0, 0.425, 3) looking along -z, the ship
         // turned half a turn on the frame, the sky behind.
-        View game;
-        game.eye = Vec3(0, 0.425, 3);
-        game.target = Vec3(0, 0.425, -1);
-        game.light = Vec3(0.45, 0.75, 0.5);
-        game.sky = true;
-        game.skyAxis = Vec3(0.3, 1, 0.2);
-        game.skyAngle = 140;
-        row.push_back({render(2 * tile + 8, tile, game,
+        row.push_back({render(2 * tile + 8, tile, gameView(),
                               [] {
                                   glRotated(180, 0, 1, 0);
                                   drawArmedShip(false);
                               }),
                        "fighter as the player sees it"});
         View v;
-        v.eye = orbit(35, 25, 3.0);
+        v.eye = orbit(35, 25, 2.3);
         row.push_back({render(tile, tile, v, drawModel("fighter", {0.8f, 0.8f, 0.8f}, 10.0)), "fighter front"});
-        v.eye = Vec3(0.0, 3.2, -0.01);
+        v.eye = Vec3(0.0, 2.4, -0.01);
         v.up = Vec3(0, 0, 1);
         v.light = Vec3(0.3, 1.0, -0.2);
         row.push_back({render(tile, tile, v, drawModel("fighter", {0.8f, 0.8f, 0.8f}, 10.0)), "top"});
@@ -270,13 +304,13 @@ std::vector<std::vector<Tile>> modelTiles()
     {
         std::vector<Tile> row;
         View v;
-        v.eye = orbit(200, 20, 2.6);
+        v.eye = orbit(200, 20, 2.2);
         v.light = Vec3(-0.3, 0.8, -0.6);
         row.push_back({render(tile, tile, v, [] { drawArmedShip(true); }), "rear, points marked"});
-        v.eye = orbit(90, 5, 3.0);
+        v.eye = orbit(90, 5, 2.2);
         v.light = Vec3(0.8, 0.5, 0.3);
         row.push_back({render(tile, tile, v, drawModel("fighter", {0.8f, 0.8f, 0.8f}, 10.0)), "side"});
-        v.eye = orbit(-30, -40, 3.0);
+        v.eye = orbit(-30, -40, 2.3);
         v.light = Vec3(-0.3, -0.8, 0.4);
         row.push_back({render(tile, tile, v, drawModel("fighter", {0.8f, 0.8f, 0.8f}, 10.0)), "below"});
         v.eye = orbit(70, 15, 0.7);
@@ -362,6 +396,7 @@ int main(int argc, char** argv)
         bool ok = savePng(layout(modelTiles(), text, "Rubblestorm models"), out + "/models.png");
         ok = savePng(layout(skyTiles(), text, "Sky box from inside, 45 degree views"), out + "/sky.png") && ok;
         if (text.loaded()) ok = savePng(fontSheet(text), out + "/font.png") && ok;
+        ok = savePng(playerView(1280, 720), out + "/player_view.png") && ok;
         OffscreenGL::destroy();
         return ok ? 0 : 1;
     } catch (const std::exception& e) {
