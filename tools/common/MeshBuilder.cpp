@@ -115,18 +115,26 @@ Mesh MeshBuilder::build(double creaseDegrees) const
         const Triangle& t = *kept[i];
         const Vec3 ownNormal = t.faceNormal().normalized();
         for (const Corner& c : t.corners) {
-            // Area-weighted sum of the neighbouring faces within the crease angle; each
-            // face counts once even if it touches the point twice.
+            // Sum of the neighbouring faces' normals within the crease angle, each weighted by
+            // its angle at this point: unlike area weights, that does not depend on how a
+            // surface happens to be cut into triangles. Each face counts once.
             Vec3 sum;
-            const std::vector<int>& around = facesAt[keyOf(t.part, c.position)];
-            int previous = -1;
-            std::vector<int> sorted(around);
-            std::sort(sorted.begin(), sorted.end());
-            for (int f : sorted) {
-                if (f == previous) continue;
-                previous = f;
-                const Vec3 n = kept[f]->faceNormal();
-                if (n.normalized().dot(ownNormal) >= creaseCos - 1e-12) sum += n;
+            const PositionKey here = keyOf(t.part, c.position);
+            std::vector<int> around = facesAt[here];
+            std::sort(around.begin(), around.end());
+            around.erase(std::unique(around.begin(), around.end()), around.end());
+            for (int f : around) {
+                const Triangle& other = *kept[f];
+                const Vec3 n = other.faceNormal().normalized();
+                if (n.dot(ownNormal) < creaseCos - 1e-12) continue;
+                for (int k = 0; k < 3; ++k) {
+                    if (keyOf(other.part, other.corners[k].position) < here || here < keyOf(other.part, other.corners[k].position))
+                        continue;
+                    const Vec3 e1 = (other.corners[(k + 1) % 3].position - other.corners[k].position).normalized();
+                    const Vec3 e2 = (other.corners[(k + 2) % 3].position - other.corners[k].position).normalized();
+                    sum += n * std::acos(std::clamp(e1.dot(e2), -1.0, 1.0));
+                    break;
+                }
             }
             Vertex v;
             v.position = c.position;

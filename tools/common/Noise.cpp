@@ -9,13 +9,15 @@ namespace assets {
 namespace {
 double fade(double t) { return t * t * t * (t * (t * 6.0 - 15.0) + 10.0); }
 
-double dotGradient(int hash, double x, double y, double z)
+// The twelve cube-edge directions (plus four repeats) of improved noise.
+constexpr double gradients[16][3] = {{1, 1, 0}, {-1, 1, 0}, {1, -1, 0}, {-1, -1, 0}, {1, 0, 1}, {-1, 0, 1},
+                                     {1, 0, -1}, {-1, 0, -1}, {0, 1, 1}, {0, -1, 1}, {0, 1, -1}, {0, -1, -1},
+                                     {1, 1, 0}, {0, -1, 1}, {-1, 1, 0}, {0, -1, -1}};
+
+inline double dotGradient(int hash, double x, double y, double z)
 {
-    // The twelve cube-edge directions (plus four repeats) of improved noise.
-    const int h = hash & 15;
-    const double u = h < 8 ? x : y;
-    const double v = h < 4 ? y : (h == 12 || h == 14 ? x : z);
-    return ((h & 1) ? -u : u) + ((h & 2) ? -v : v);
+    const double* g = gradients[hash & 15];
+    return g[0] * x + g[1] * y + g[2] * z;
 }
 
 int wrap(int i, int period) { return period > 0 ? ((i % period) + period) % period & 255 : i & 255; }

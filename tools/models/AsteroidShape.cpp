@@ -69,8 +69,8 @@ std::function<double(const Vec3&)> radiusFunction(AsteroidShape::Kind kind, unsi
     Random random(seed * 7 + 3);
     switch (kind) {
     case AsteroidShape::Kind::Potato: {
-        const Vec3 stretch(1.28, 0.93, 0.84);
-        auto craters = std::make_shared<std::vector<Crater>>(makeCraters(random, 7, 0.25, 0.70, 0.36));
+        const Vec3 stretch(1.22, 0.95, 0.87);
+        auto craters = std::make_shared<std::vector<Crater>>(makeCraters(random, 7, 0.25, 0.65, 0.30));
         return [=](const Vec3& d) {
             const double ellipsoid = 1.0 / Vec3(d.x / stretch.x, d.y / stretch.y, d.z / stretch.z).length();
             return ellipsoid * (1.0 + 0.22 * noise->fbm(d * 1.2, 3) + 0.07 * noise->fbm(d * 4.0 + Vec3(3, 1, 2), 4)) +
@@ -81,12 +81,12 @@ std::function<double(const Vec3&)> radiusFunction(AsteroidShape::Kind kind, unsi
         // Fracture planes cut the rock into a blocky shard; a soft minimum rounds the edges
         // a little so the smooth normals still read as edges and not as creases.
         auto planes = std::make_shared<std::vector<std::pair<Vec3, double>>>();
-        for (int i = 0; i < 11; ++i) planes->push_back({randomDirection(random), random.uniform(0.72, 0.95)});
+        for (int i = 0; i < 11; ++i) planes->push_back({randomDirection(random), random.uniform(0.78, 0.95)});
         auto craters = std::make_shared<std::vector<Crater>>(makeCraters(random, 5, 0.15, 0.45, 0.25));
         return [=](const Vec3& d) {
             double sum = 0.0;
             constexpr double softness = 0.035;
-            const double outer = 1.35;
+            const double outer = 1.2;
             sum += std::exp(-outer / softness);
             for (const auto& [n, h] : *planes) {
                 const double c = d.dot(n);

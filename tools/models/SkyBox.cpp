@@ -148,9 +148,10 @@ void splatStar(Image& picture, const FaceFrame& f, const Star& star)
         for (int x = static_cast<int>(column) - reach; x <= static_cast<int>(column) + reach; ++x) {
             if (x < 0 || x >= n) continue;
             const Vec3 d = directionOf(f, coordinateOf(x, n), -coordinateOf(y, n));
-            const double angle = std::acos(std::clamp(d.dot(star.direction), -1.0, 1.0));
-            double v = star.brightness * std::exp(-(angle * angle) / (star.sigma * star.sigma));
-            if (halo > 0.0) v += 0.06 * star.brightness * std::exp(-angle / (star.sigma * halo * 0.5));
+            // Squared angle from the chord length: exact enough for the few texels a star covers.
+            const double angle2 = (d - star.direction).dot(d - star.direction);
+            double v = star.brightness * std::exp(-angle2 / (star.sigma * star.sigma));
+            if (halo > 0.0) v += 0.06 * star.brightness * std::exp(-std::sqrt(angle2) / (star.sigma * halo * 0.5));
             if (v < 1e-4) continue;
             picture.at(x, y) = picture.at(x, y) + star.colour * static_cast<float>(v);
         }
