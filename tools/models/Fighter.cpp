@@ -197,6 +197,24 @@ void buildCanopy(MeshBuilder& b)
     Shapes::loft(b, closed, false, false);
 }
 
+// Two bows of the canopy frame over the glass, so the bubble reads as a cockpit.
+void buildCanopyFrame(MeshBuilder& b)
+{
+    const Vec3 centre(0.0, 0.078, 0.25);
+    const Vec3 radius(0.068 * 1.03, 0.082 * 1.03, 0.20 * 1.03);
+    for (double along : {0.30, 0.60}) {
+        b.newPart();
+        const double a = std::numbers::pi * along;
+        std::vector<Vec3> path;
+        for (int k = 0; k <= 12; ++k) {
+            const double t = std::numbers::pi * (0.02 + 0.96 * k / 12.0);
+            path.push_back(Vec3(radius.x * std::sin(a) * std::cos(t), centre.y + radius.y * std::sin(a) * std::sin(t),
+                                centre.z + radius.z * std::cos(a)));
+        }
+        Shapes::tube(b, path, 0.0065);
+    }
+}
+
 FighterTexture::View viewOf(const Vec3& n)
 {
     const double ax = std::abs(n.x), ay = std::abs(n.y), az = std::abs(n.z);
@@ -216,6 +234,7 @@ Mesh Fighter::make(const std::string& hullTexture)
     buildPylons(b);
     buildFins(b);
     buildIntakes(b);
+    buildCanopyFrame(b);
     b.mapTexture(-1, [](MeshBuilder::Triangle& t) {
         const FighterTexture::View view = viewOf(t.faceNormal());
         for (auto& c : t.corners) {

@@ -123,7 +123,7 @@ public:
         if (std::abs(ax - 0.25) < 0.04 && z > -0.06 && z < 0.71) return gunPod(ax - 0.25, z, pixel);
         Rgb c = weather(hullDark, x, z);
         const double half = fuselageHalfWidth(z);
-        c = panelled(c, x, z, 0.09, 0.07, pixel);
+        c = panelled(c, x, z, 0.15, 0.11, pixel);
         if (ax <= half) {
             // A dark keel strip and hatch outlines under the fuselage.
             if (ax < 0.035) c = mix(c, gunmetal, 0.7f);
@@ -138,13 +138,21 @@ public:
     Rgb side(double z, double y, double pixel) const
     {
         Rgb c = weather(hull, z, y);
-        c = panelled(c, z, y, 0.085, 0.05, pixel);
+        c = panelled(c, z, y, 0.13, 0.07, pixel);
         // Darker belly line and an accent stripe along the fuselage flank.
         if (y < -0.02) c = mix(c, hullDark, 0.8f);
         const double stripe = y - (0.035 + 0.03 * (z - 0.3));
         if (z > -0.42 && z < 0.62) {
             c = mix(c, accent, static_cast<float>(line(stripe, 0.014, pixel)));
             c = mix(c, accentDeep, static_cast<float>(line(stripe + 0.013, 0.004, pixel)));
+        }
+        // Above the fuselage only the fins face sideways: orange tips, a dark leading edge.
+        if (y > 0.115 && z < -0.14) {
+            const double leading = -0.16 - (y - 0.085) * (0.20 / 0.215);  // the fin's swept front edge
+            if (y > 0.245) c = mix(c, accent, 0.9f);
+            c = mix(c, accentDeep, static_cast<float>(line(y - 0.238, 0.006, pixel)));
+            if (z > leading - 0.025) c = mix(c, gunmetal, 0.8f);
+            return c;
         }
         // Canopy sill and the engine section in gunmetal.
         if (z < -0.45) c = mix(c, gunmetal, 0.85f);
@@ -203,25 +211,32 @@ private:
         return c * static_cast<float>(1.0 + 0.05 * n + 0.025 * fine);
     }
 
-    // Panels: a slight shade per panel, dark seams, rivets along them.
+    // Panels: rows of plates of uneven length (the seams of neighbouring rows do not line
+    // up), each a shade lighter or darker, with fine seams and a few rivet lines.
     Rgb panelled(Rgb c, double a, double b, double spacingA, double spacingB, double pixel) const
     {
-        const double ia = std::floor(a / spacingA), ib = std::floor(b / spacingB + 0.5 * ia);
-        const double shade = 0.035 * std::sin(ia * 12.9898 + ib * 78.233) ;
-        c = c * static_cast<float>(1.0 + shade);
-        const double da = gridDistance(a, spacingA), db = gridDistance(b + 0.5 * ia * spacingB, spacingB);
-        const double seam = std::max(line(da, 0.003, pixel), line(db, 0.003, pixel));
-        c = mix(c, c * 0.55f, static_cast<float>(seam * 0.8));
-        const double rivetA = gridDistance(b, 0.012), rivetB = gridDistance(a, 0.012);
-        const double rivet = std::max(line(std::hypot(da - 0.005, rivetA), 0.0035, pixel),
-                                      line(std::hypot(db - 0.005, rivetB), 0.0035, pixel));
-        return mix(c, c * 0.7f, static_cast<float>(rivet * 0.5));
+        const double row = std::floor(b / spacingB);
+        const double rowHash = std::sin(row * 91.7) * 43758.5453;
+        const double offset = (rowHash - std::floor(rowHash)) * spacingA;
+        const double stretch = 1.0 + 0.6 * std::abs(std::sin(row * 12.3));
+        const double column = std::floor((a + offset) / (spacingA * stretch));
+        const double shadeHash = std::sin(row * 12.9898 + column * 78.233) * 43758.5453;
+        c = c * static_cast<float>(1.0 + 0.05 * (shadeHash - std::floor(shadeHash) - 0.5));
+        const double da = gridDistance(a + offset, spacingA * stretch), db = gridDistance(b, spacingB);
+        const double seam = std::max(line(da, 0.0025, pixel), line(db, 0.0025, pixel));
+        c = mix(c, c * 0.62f, static_cast<float>(seam * 0.7));
+        // Rivets only along every other row seam.
+        if (static_cast<long>(row) % 2 == 0) {
+            const double rivet = line(std::hypot(db - 0.006, gridDistance(a, 0.016)), 0.003, pixel);
+            c = mix(c, c * 0.75f, static_cast<float>(rivet * 0.35));
+        }
+        return c;
     }
 
     Rgb fuselageTop(double x, double z, double half, double pixel) const
     {
         const double ax = std::abs(x);
-        Rgb c = panelled(weather(hull, x, z), x, z, 0.06, 0.08, pixel);
+        Rgb c = panelled(weather(hull, x, z), x, z, 0.09, 0.11, pixel);
         // Dark frame where the canopy sits, and an anti-glare panel ahead of it.
         const double ce = std::hypot(x / 0.085, (z - 0.25) / 0.215);
         if (ce < 1.0) c = gunmetal;
@@ -247,7 +262,7 @@ private:
 
     Rgb wingTop(double x, double z, const Planform& w, double pixel) const
     {
-        Rgb c = panelled(weather(hull, x, z), x, z, 0.1, 0.075, pixel);
+        Rgb c = panelled(weather(hull, x, z), x, z, 0.16, 0.11, pixel);
         // Flap line near the trailing edge, dark leading edge, orange tips with a stripe.
         c = mix(c, c * 0.5f, static_cast<float>(line((w.chord - 0.78) * 0.5, 0.003, pixel)));
         if (w.chord < 0.06) c = mix(c, hullDark, 0.8f);

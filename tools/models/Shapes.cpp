@@ -1,5 +1,6 @@
 #include "tools/models/Shapes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -76,6 +77,26 @@ void Shapes::annulus(MeshBuilder& builder, const Ring& outer, const Ring& inner,
         else
             builder.quad(outer[i], inner[i], inner[j], outer[j]);
     }
+}
+
+void Shapes::tube(MeshBuilder& builder, const std::vector<Vec3>& path, double radius, int sides)
+{
+    if (path.size() < 2) return;
+    std::vector<Ring> rings;
+    for (size_t i = 0; i < path.size(); ++i) {
+        const Vec3 tangent = (path[std::min(i + 1, path.size() - 1)] - path[i == 0 ? 0 : i - 1]).normalized();
+        // Any axis not along the path gives a frame; the paths here never run along x.
+        const Vec3 side = tangent.cross(Vec3(1, 0, 0)).length() > 0.3 ? tangent.cross(Vec3(1, 0, 0)).normalized()
+                                                                      : tangent.cross(Vec3(0, 1, 0)).normalized();
+        const Vec3 up = side.cross(tangent);
+        Ring ring;
+        for (int k = 0; k < sides; ++k) {
+            const double a = 2.0 * std::numbers::pi * k / sides;
+            ring.push_back(path[i] + side * (radius * std::cos(a)) + up * (radius * std::sin(a)));
+        }
+        rings.push_back(ring);
+    }
+    loft(builder, rings, true, true);
 }
 
 Shapes::Ring Shapes::superellipse(int points, double z, double w, double up, double down, double exponent, double cx,

@@ -25,6 +25,8 @@ public:
     static Ring circle(int points, double z, double radius, double cx = 0.0, double cy = 0.0);
     // The band between two rings of equal count lying in one plane, facing along `facing`.
     static void annulus(MeshBuilder& builder, const Ring& outer, const Ring& inner, const Vec3& facing);
+    // A thin round rod along a path (open ends closed), for struts and frames.
+    static void tube(MeshBuilder& builder, const std::vector<Vec3>& path, double radius, int sides = 6);
     // A flat plate of the given thickness through a polygon (counter-clockwise seen from the
     // side `normal` points to), its rim closed.
     static void slab(MeshBuilder& builder, const std::vector<Vec3>& outline, const Vec3& normal, double thickness);

@@ -59,13 +59,13 @@ Score Pieces::menu()
     s.bpm = 80.0;
     s.reverbRoom = 0.8;
     s.reverbLevel = 0.7;
-    s.instrument(0, 11, 88, 58, 80, 20);   // vibraphone
-    s.instrument(1, 46, 74, 40, 90);       // harp
-    s.instrument(2, 89, 84, 64, 100, 40);  // warm pad
+    s.instrument(0, 11, 127, 58, 70, 20);  // vibraphone
+    s.instrument(1, 46, 100, 40, 80);      // harp
+    s.instrument(2, 89, 58, 64, 100, 40);  // warm pad
     s.instrument(3, 35, 88, 64, 40);       // fretless bass
-    s.instrument(4, 94, 50, 92, 110, 60);  // halo pad
-    s.instrument(5, 73, 76, 72, 85);       // flute
-    s.instrument(9, 40, 70, 64, 70, 0, 128);  // brush kit
+    s.instrument(4, 94, 56, 92, 110, 60);  // halo pad
+    s.instrument(5, 73, 72, 72, 80);       // flute
+    s.instrument(9, 40, 127, 64, 60, 0, 128);  // brush kit
     Arranger a(s, Scale::major(62), 1001);
     const Progression partA = {"Dmaj7", "Dmaj7", "Bm7", "Bm7", "Gmaj7", "Gmaj7", "Em7", "Asus4 A"};
     const Progression partB = {"Gmaj7", "F#m7", "Em7", "Bm7", "Gmaj7", "F#m7", "Em7", "Asus4 A"};
@@ -78,10 +78,10 @@ Score Pieces::menu()
         a.arpeggio(1, bar, p, Arp::Broken, 0.5, 62, 86, part == 0 ? 52 : 58, 1.6);
         if (part >= 1) a.pad(4, bar, p, 69, 88, 40, 3);
     }
-    a.melody(0, 8, partA, calm(), 69, 88, 78, 2101);
-    const int last = a.melody(5, 16, partB, calm(), 69, 91, 74, 2202);
-    a.melody(0, 24, partA, calm(), 69, 88, 80, 2303, last);
-    a.drums(16, 8, brushes, 48);
+    a.melody(0, 8, partA, calm(), 69, 88, 116, 2101);
+    const int last = a.melody(5, 16, partB, calm(), 69, 91, 92, 2202);
+    a.melody(0, 24, partA, calm(), 69, 88, 118, 2303, last);
+    a.drums(16, 8, brushes, 72);
     s.beats = 32 * 4;
     s.trimToLength();
     return s;
@@ -95,13 +95,13 @@ Score Pieces::backmusic1()
     s.bpm = 128.0;
     s.reverbRoom = 0.55;
     s.reverbLevel = 0.5;
-    s.instrument(0, 81, 92, 64, 55, 35);   // sawtooth lead
-    s.instrument(1, 30, 74, 38, 35);       // distortion guitar
-    s.instrument(2, 30, 66, 90, 35);       // its double, other side
-    s.instrument(3, 38, 104, 64, 20);      // synth bass
-    s.instrument(4, 50, 72, 84, 80, 30);   // synth strings
-    s.instrument(5, 80, 56, 46, 60, 30);   // square arpeggio
-    s.instrument(9, 16, 108, 64, 30, 0, 128);  // power kit
+    s.instrument(0, 81, 62, 64, 55, 35);   // sawtooth lead
+    s.instrument(1, 30, 118, 30, 30);      // distortion guitar
+    s.instrument(2, 30, 108, 98, 30);      // its double, other side
+    s.instrument(3, 38, 118, 64, 15);      // synth bass
+    s.instrument(4, 50, 52, 84, 80, 30);   // synth strings
+    s.instrument(5, 80, 70, 46, 60, 30);   // square arpeggio
+    s.instrument(9, 16, 124, 64, 30, 0, 128);  // power kit
     Arranger a(s, Scale::minor(64), 1101);
     const Arranger::DrumPattern rock = {{Kick, "x.....x.x.....x."}, {Snare, "....X.......X..."},
                                         {ClosedHat, "x.x.x.x.x.x.x.x."}};
@@ -175,12 +175,12 @@ Score Pieces::backmusic2()
     s.bpm = 150.0;
     s.reverbRoom = 0.5;
     s.reverbLevel = 0.5;
-    s.instrument(0, 80, 88, 64, 50, 45);   // square lead
-    s.instrument(1, 81, 58, 36, 60, 20);   // saw arpeggio
-    s.instrument(2, 39, 100, 64, 15);      // synth bass 2
-    s.instrument(3, 90, 70, 92, 80, 40);   // polysynth pad
+    s.instrument(0, 80, 68, 64, 50, 45);   // square lead
+    s.instrument(1, 81, 92, 36, 60, 20);   // saw arpeggio
+    s.instrument(2, 39, 118, 64, 10);      // synth bass 2
+    s.instrument(3, 90, 78, 92, 80, 40);   // polysynth pad
     s.instrument(4, 62, 70, 64, 55, 20);   // synth brass stabs
-    s.instrument(9, 24, 108, 64, 25, 0, 128);  // electronic kit
+    s.instrument(9, 24, 127, 64, 25, 0, 128);  // electronic kit
     Arranger a(s, Scale::minor(62), 1201);
     const Arranger::DrumPattern floor = {{Kick, "x...x...x...x..."}, {Clap, "....x.......x..."},
                                          {ClosedHat, "x.xxx.xxx.xxx.xx"}, {OpenHat, "..x...x...x...x."}};
@@ -253,14 +253,14 @@ Score Pieces::backmusic3()
     s.bpm = 112.0;
     s.reverbRoom = 0.75;
     s.reverbLevel = 0.65;
-    s.instrument(0, 60, 104, 56, 80);      // french horns
-    s.instrument(1, 48, 94, 40, 70);       // strings, ostinato
-    s.instrument(2, 42, 92, 78, 60);       // cellos
-    s.instrument(3, 61, 84, 74, 70);       // brass section
-    s.instrument(4, 52, 74, 64, 90, 20);   // choir
-    s.instrument(5, 47, 104, 64, 70);      // timpani
+    s.instrument(0, 60, 96, 56, 80);       // french horns
+    s.instrument(1, 48, 127, 40, 60);      // strings, ostinato
+    s.instrument(2, 42, 127, 78, 55);      // cellos
+    s.instrument(3, 61, 110, 74, 65);      // brass section
+    s.instrument(4, 52, 92, 64, 90, 20);   // choir
+    s.instrument(5, 47, 127, 64, 70);      // timpani
     s.instrument(6, 43, 86, 70, 60);       // contrabasses
-    s.instrument(7, 56, 80, 84, 75);       // trumpet
+    s.instrument(7, 56, 96, 84, 75);       // trumpet
     s.instrument(8, 116, 100, 64, 60);     // taiko
     s.instrument(9, 48, 96, 64, 60, 0, 128);  // orchestra kit
     Arranger a(s, Scale::minor(60), 1301);

@@ -5,7 +5,9 @@
 //               it, with rockets on the rails and its gun, rail and exhaust points marked),
 //               the missile;
 //   sky.png     the sky box from inside, 45 degree views across faces, edges and corners;
-//   font.png    the glyph bitmap and sample text set with the game's spacing.
+//   font.png    the glyph bitmap and sample text set with the game's spacing;
+//   player_view.png  the game's camera behind the ship, rocks ahead, the sky around;
+//   fighter.png the fighter large, from the front and from behind.
 // Usage: make_contact_sheet <run folder> <output folder>
 #include "tools/common/Vec3.h"
 #include "tools/show/ModelView.h"
@@ -259,6 +261,26 @@ Image playerView(int w, int h)
     });
 }
 
+// Two large pictures of the fighter, for the paint's details.
+Image fighterCloseUp()
+{
+    View front;
+    front.eye = orbit(40, 28, 2.3);
+    front.light = Vec3(0.5, 0.8, 0.6);
+    View back;
+    back.eye = orbit(205, 22, 2.3);
+    back.light = Vec3(-0.4, 0.8, -0.5);
+    const Image a = render(720, 540, front, [] { drawArmedShip(false); });
+    const Image b = render(720, 540, back, [] { drawArmedShip(false); });
+    Image both(1448, 540, sheetBackground);
+    for (int y = 0; y < 540; ++y)
+        for (int x = 0; x < 720; ++x) {
+            both.at(x, y) = a.at(x, y);
+            both.at(728 + x, y) = b.at(x, y);
+        }
+    return both;
+}
+
 std::vector<std::vector<Tile>> modelTiles()
 {
     std::vector<std::vector<Tile>> rows;
@@ -397,6 +419,7 @@ int main(int argc, char** argv)
         ok = savePng(layout(skyTiles(), text, "Sky box from inside, 45 degree views"), out + "/sky.png") && ok;
         if (text.loaded()) ok = savePng(fontSheet(text), out + "/font.png") && ok;
         ok = savePng(playerView(1280, 720), out + "/player_view.png") && ok;
+        ok = savePng(fighterCloseUp(), out + "/fighter.png") && ok;
         OffscreenGL::destroy();
         return ok ? 0 : 1;
     } catch (const std::exception& e) {
