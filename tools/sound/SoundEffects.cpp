@@ -60,8 +60,10 @@ void blast(Stereo& out, double start, double size, unsigned seed, double gain)
         // Thump: a sine falling from about 90 to 35 Hz.
         phase += twoPi * (35.0 + 60.0 * decay(t, 0.08 + 0.1 * size)) / rate;
         const double thump = std::sin(phase) * rise(t, 0.003) * decay(t, 0.12 + 0.2 * size);
-        out.left[first + i] += static_cast<float>(gain * tail * (nl * envelope + 2.2 * rl * rumble + 0.8 * thump));
-        out.right[first + i] += static_cast<float>(gain * tail * (nr * envelope + 2.2 * rr * rumble + 0.8 * thump));
+        // Rumble and thump are felt more than heard; the filtered noise carries the blast on
+        // small speakers, so it leads.
+        out.left[first + i] += static_cast<float>(gain * tail * (1.3 * nl * envelope + 1.2 * rl * rumble + 0.6 * thump));
+        out.right[first + i] += static_cast<float>(gain * tail * (1.3 * nr * envelope + 1.2 * rr * rumble + 0.6 * thump));
     }
 }
 
@@ -360,12 +362,15 @@ Stereo SoundEffects::engineLoop()
         const double t = i / rate;
         // Tones with whole cycles in two seconds: hum, its harmonics, a turbine whine.
         const double pulse = 0.85 + 0.15 * std::sin(twoPi * 3.0 * t);
+        // The upper harmonics and the whine let small speakers, which drop the deep hum,
+        // still carry the engine.
         const double hum = (std::sin(twoPi * 55.0 * t) + 0.5 * std::sin(twoPi * 110.0 * t + 0.4) +
-                            0.22 * std::sin(twoPi * 165.0 * t + 1.1)) * pulse;
-        const double whine = 0.045 * std::sin(twoPi * 1320.0 * t) * (0.7 + 0.3 * std::sin(twoPi * 0.5 * t)) +
-                             0.025 * std::sin(twoPi * 1980.5 * t);
-        s.left[i] = static_cast<float>(0.55 * s.left[i] + 0.35 * hum + whine + 0.08 * air.left[i]);
-        s.right[i] = static_cast<float>(0.55 * s.right[i] + 0.35 * hum + whine * 0.9 + 0.08 * air.right[i]);
+                            0.3 * std::sin(twoPi * 165.0 * t + 1.1) + 0.22 * std::sin(twoPi * 220.0 * t + 2.0) +
+                            0.12 * std::sin(twoPi * 330.0 * t + 0.7)) * pulse;
+        const double whine = 0.07 * std::sin(twoPi * 1320.0 * t) * (0.7 + 0.3 * std::sin(twoPi * 0.5 * t)) +
+                             0.035 * std::sin(twoPi * 1980.5 * t);
+        s.left[i] = static_cast<float>(0.5 * s.left[i] + 0.35 * hum + whine + 0.14 * air.left[i]);
+        s.right[i] = static_cast<float>(0.5 * s.right[i] + 0.35 * hum + whine * 0.9 + 0.14 * air.right[i]);
     }
     s.normalize(3.0);
     return s;
