@@ -2,6 +2,8 @@
 
 #include "app/Level.h"
 
+#include <cmath>
+
 #include "scene/CalculateAlways.h"
 #include "scene/GameError.h"
 #include "scene/Platform.h"
@@ -53,4 +55,10 @@ void GameManager::frame()
     CalculateAlways::calculateAll({now, now - lastRealTime_});
     SoundSystem::update();  // refills the music streams after this frame's volume changes
     lastRealTime_ = now;
+}
+
+void GameManager::addScore(double points)
+{
+    if (state_ != GameState::Running) return;
+    score_ += static_cast<int>(std::floor(points) * currentLevel().scoreFactor);
 }

@@ -4,11 +4,15 @@
 // It must be created with initialize(); getInstance() before that throws GameError.
 #include <string>
 
+#include "app/GameState.h"
 #include "app/PerformanceTimer.h"
 
 struct Level;
 
 class GameManager {
+public:
+    virtual ~GameManager() = default;
+
 public:
     // Creates the singleton once; later calls do nothing.
     static void initialize(int* argc, char** argv);
@@ -24,6 +28,11 @@ public:
 
     // The per-frame update: real-time objects first, then the world while a game runs.
     void frame();
+    // Points of a destroyed asteroid, counted only while a game runs, times the level's score
+    // factor.
+    virtual void addScore(double points);
+    GameState getState() const { return state_; }
+    int getScore() const { return score_; }
 
     GameManager(const GameManager&) = delete;
     GameManager& operator=(const GameManager&) = delete;
@@ -31,6 +40,8 @@ public:
 private:
     GameManager(int* argc, char** argv);
 
+    GameState state_ = GameState::Uninitialized;
     PerformanceTimer timer_{true};
     double lastRealTime_ = 0.0;
+    int score_ = 0;
 };

@@ -10,6 +10,7 @@
 #include "app/KeyboardListener.h"
 #include "app/MouseButtonListener.h"
 #include "app/MouseMoveListener.h"
+#include "scene/Background.h"
 #include "scene/SceneGraph.h"
 
 namespace {
@@ -93,7 +94,7 @@ void GameWindow::toggleFullScreen()
 
 void GameWindow::display()
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    Background::draw();  // clears the buffers and draws the sky box
     SceneGraph::getInstance()->draw();
     glutSwapBuffers();
 }

@@ -9,7 +9,7 @@
 #include <functional>
 #include <random>
 
-#include "scene/Platform.h"
+#include "tests/support/RecordingPlatform.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
@@ -99,25 +99,12 @@ struct HandBuilt {
     }
 };
 
-// Records the reader's messages without printing them: the damaged-file cases make thousands.
-class QuietPlatform : public NullPlatform {
-public:
-    void showMessage(const std::string& title, const std::string& text) override
-    {
-        EXPECT_EQ(title, "Error");
-        lastMessage = text;
-    }
-};
-QuietPlatform quietPlatform;
-
-std::string& lastMessage()
-{
-    return quietPlatform.lastMessage;
-}
-
 struct BmpReaderTest : ::testing::Test {
-    void SetUp() override { Platform::install(&quietPlatform); }
-    void TearDown() override { Platform::install(nullptr); }
+    void TearDown() override
+    {
+        for (const std::string& title : platform.titles) EXPECT_EQ(title, "Error");
+    }
+    std::string& lastMessage() { return platform.lastMessage; }
 
     // Writes the pattern as a PPM, converts it with the given ImageMagick arguments and checks
     // that the fixture really has the header size and depth the case is about.
@@ -133,6 +120,8 @@ struct BmpReaderTest : ::testing::Test {
         return bmp;
     }
 
+    // Records the reader's messages without printing them: the damaged-file cases make thousands.
+    RecordingPlatform platform;
     TemporaryFolder folder;
 };
 

@@ -113,15 +113,3 @@ TEST_F(MaterialSceneGLTest, ASceneWithoutMaterialLeavesGLAlone)
     glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, defaultDiffuse.data());
     plain.removeChild(&probe);
 }
-
-TEST_F(MaterialSceneGLTest, ANewValueReplacesTheOld)
-{
-    MaterialScene scene;
-    Probe probe;
-    scene.addChild(&probe);
-    scene.setFrontDiffuse(Color(1, 0, 0, 1));
-    scene.setFrontDiffuse(Color(0, 0, 1, 0.5));
-    scene.draw();
-    EXPECT_EQ(probe.frontDiffuse, (Rgba{0, 0, 1, 0.5f}));
-    scene.removeChild(&probe);
-}

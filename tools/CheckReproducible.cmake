@@ -1,0 +1,38 @@
+# Runs every generator again into a scratch folder and compares the results byte for byte
+# with the files the build put into the run folder. Called by the assets_reproducible test.
+file(REMOVE_RECURSE ${SCRATCH})
+file(MAKE_DIRECTORY ${SCRATCH}/models ${SCRATCH}/fonts ${SCRATCH}/Sound)
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "generator failed: ${ARGN}")
+    endif()
+endfunction()
+
+run(${MAKE_MODELS} ${SCRATCH}/models)
+run(${MAKE_FONT} ${TEXT_FONT} ${SCRATCH}/fonts/arial.bmp)
+run(${MAKE_SOUNDS} ${SCRATCH}/Sound)
+foreach(file ${MUSIC_PIECES})
+    get_filename_component(piece ${file} NAME_WE)
+    run(${MAKE_MUSIC} ${piece} ${SOUND_FONT} ${SCRATCH}/Sound/${file})
+endforeach()
+
+file(GLOB_RECURSE made RELATIVE ${SCRATCH} ${SCRATCH}/*)
+list(LENGTH made count)
+if(count EQUAL 0)
+    message(FATAL_ERROR "the generators wrote nothing")
+endif()
+set(differing)
+foreach(file ${made})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH}/${file} ${RUN_DIR}/${file}
+                    RESULT_VARIABLE different)
+    if(different)
+        list(APPEND differing ${file})
+    endif()
+endforeach()
+if(differing)
+    message(FATAL_ERROR "not reproducible, these files differ from the build's: ${differing}")
+endif()
+file(REMOVE_RECURSE ${SCRATCH})
+message(STATUS "${count} files regenerated identically")
