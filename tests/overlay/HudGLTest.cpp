@@ -1,7 +1,7 @@
 // The overlay as the player sees it at 1280 x 720: the ship's gauges, the rocket counters
 // with their spinning rocket, score, clock and crosshair; and a sampler of text sizes and
-// anchors. Checks where the colours land; with RUBBLESTORM_SHOTS set it also writes the
-// pictures for a person to look at. Uses the game's font and rocket model when the run
+// anchors. Checks where the colours land, and leaves the pictures in build/gl-shots/ for a
+// person to look at. Uses the game's font and rocket model when the run
 // folder has them, and stand-ins otherwise (a font drawn by ImageMagick, a rocket of GLU).
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -18,7 +18,6 @@
 #include "scene/Model.h"
 #include "scene/SceneGraph.h"
 #include "tests/support/GLContext.h"
-#include "tests/support/Screenshot.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFont.h"
 
@@ -65,12 +64,7 @@ struct HudGLTest : ::testing::Test {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
     void TearDown() override { GLContext::resize(640, 480); }
-    void shoot(const std::string& name)
-    {
-        if (!screenshotFolder().empty()) {
-            EXPECT_TRUE(writeScreenshot(screenshotFolder() + "/" + name));
-        }
-    }
+    void shoot(const std::string& name) { EXPECT_FALSE(GLContext::writePng(name).empty()); }
     std::unique_ptr<TemporaryFolder> folder;
 };
 
@@ -117,7 +111,7 @@ TEST_F(HudGLTest, TheShipsGaugesCountersAndClock)
 
     CalculateLater::calculateAll({754.5, 0.7});  // a frame of the running game
     drawScreenElements();
-    shoot("hud.png");
+    shoot("overlay-hud");
 
     EXPECT_EQ(clock.getText(), "12:34");
     // Each gauge is faint at its fixed end (the centre) and bright at its moving end.
@@ -161,7 +155,7 @@ TEST_F(HudGLTest, TextAtSeveralSizesAndAnchors)
     add("Small print at 0.03: The quick brown fox jumps over the lazy dog.", ScreenTextPoint::Bottom, 0.5, 0.2, 0.03,
         Color(1, 1, 0.6, 1));
     drawScreenElements();
-    shoot("text.png");
+    shoot("overlay-text");
 
     const auto inkNear = [](double x, double y) {
         int count = 0;
