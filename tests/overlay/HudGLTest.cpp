@@ -1,25 +1,19 @@
 // The overlay as the player sees it at 1280 x 720: the ship's gauges, the rocket counters
 // with their spinning rocket, score, clock and crosshair; and a sampler of text sizes and
 // anchors. Checks where the colours land, and leaves the pictures in build/gl-shots/ for a
-// person to look at. Uses the game's font and rocket model when the run
-// folder has them, and stand-ins otherwise (a font drawn by ImageMagick, a rocket of GLU).
+// person to look at. Uses the game's font and rocket model from the run folder.
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 #include "overlay/CrosshairCursor.h"
 #include "overlay/ModelScreenCounter.h"
 #include "overlay/ScreenTimer.h"
 #include "overlay/TwoSidedColorScreenBeam.h"
-#include "scene/GameError.h"
 #include "scene/Model.h"
 #include "scene/SceneGraph.h"
 #include "tests/support/GLContext.h"
-#include "tests/support/TemporaryFolder.h"
-#include "tests/support/TestFont.h"
 
 namespace {
 // A blue square of side 2 around its origin, facing the viewer.
@@ -33,31 +27,9 @@ struct Tile : DynamicSceneObject {
     }
 };
 
-// A grey body and a red nose along +z.
-struct StandInRocket : DynamicSceneObject {
-    void draw() override
-    {
-        DynamicSceneObject::draw();
-        GLUquadric* quadric = gluNewQuadric();
-        glTranslated(0, 0, -0.6);
-        glColor3d(0.8, 0.8, 0.82);
-        gluCylinder(quadric, 0.15, 0.15, 1.1, 16, 1);
-        glTranslated(0, 0, 1.1);
-        glColor3d(0.85, 0.2, 0.15);
-        gluCylinder(quadric, 0.15, 0, 0.35, 16, 1);
-        gluDeleteQuadric(quadric);
-    }
-};
-
 struct HudGLTest : ::testing::Test {
     void SetUp() override
     {
-        if (!std::filesystem::exists("fonts/arial.bmp")) {
-            folder = std::make_unique<TemporaryFolder>();
-            folder->enter();
-            std::filesystem::create_directory("fonts");
-            ASSERT_TRUE(writeFontBitmap("fonts/arial.bmp", 1024, false));
-        }
         GLContext::resize(1280, 720);
         SceneGraph::getInstance();  // the GL state every frame starts from
         glClearColor(0.02f, 0.03f, 0.08f, 1);
@@ -65,7 +37,6 @@ struct HudGLTest : ::testing::Test {
     }
     void TearDown() override { GLContext::resize(640, 480); }
     void shoot(const std::string& name) { EXPECT_FALSE(GLContext::writePng(name).empty()); }
-    std::unique_ptr<TemporaryFolder> folder;
 };
 
 GLContext::Rgb at(double x, double y)
@@ -80,12 +51,7 @@ TEST_F(HudGLTest, TheShipsGaugesCountersAndClock)
     ColorScreenBeam shield(0.505, 0.01, 0.485, 0.025, true, true, Color(0, 0, 1, 0.3), Color(0, 0, 1, 0.9), 0.55);
     TwoSidedColorScreenBeam energy(0.01, 0.045, 0.98, 0.025, true, false, Color(1, 1, 0, 0.3), Color(1, 1, 0, 0.9),
                                    0.7);
-    std::unique_ptr<DynamicSceneObject> rocket;
-    try {
-        rocket.reset(Model::getModel("Rocket"));
-    } catch (const GameError&) {
-        rocket = std::make_unique<StandInRocket>();
-    }
+    std::unique_ptr<DynamicSceneObject> rocket(Model::getModel("Rocket"));
     // As the rocket gun sets up its counter model.
     rocket->setRotationMode(1);
     rocket->setRotation(-45.0, 0, 0, 1);
