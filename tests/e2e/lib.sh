@@ -113,6 +113,16 @@ window_geometry() {
         /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2} END {print x, y, w, h}'
 }
 
+# Waits up to 5 s until the window is W x H; fails (returns 1) otherwise.
+wait_for_geometry() {
+    for _ in $(seq 1 50); do
+        set -- "$1" "$2" $(window_geometry)
+        [ "$5" = "$1" ] && [ "$6" = "$2" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Pointer and keyboard, in window pixels.
 move_to() { xdotool mousemove --window "$GAME_WINDOW" "$1" "$2"; }
 click_at() { move_to "$1" "$2"; sleep 0.2; xdotool click "${3:-1}"; }

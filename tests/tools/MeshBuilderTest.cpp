@@ -76,7 +76,7 @@ TEST(MeshBuilderTest, GroupsBecomeRunsWhateverTheOrderOfTriangles)
     EXPECT_EQ(m.groups[1].triangleCount, 1);
 }
 
-TEST(ModelFileTest, WritesWhatItReadsBackAndRefusesWhatDoesNotFit)
+TEST(GeneratedModelFileTest, WritesWhatItReadsBackAndRefusesWhatDoesNotFit)
 {
     MeshBuilder b;
     b.useGroup("tex.bmp");
