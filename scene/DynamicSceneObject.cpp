@@ -95,6 +95,8 @@ void DynamicSceneObject::setVelocity(double x, double y, double z) { setVelocity
 
 Vector DynamicSceneObject::getVelocity() const { return velocity_; }
 
+bool DynamicSceneObject::isMoving() const { return moving_; }
+
 void DynamicSceneObject::setSpin(double speed, const Vector& axis)
 {
     spinning_ = speed != 0.0;

@@ -34,6 +34,9 @@ public:
     virtual void setVelocity(const Vector& velocity);
     virtual void setVelocity(double x, double y, double z);
     virtual Vector getVelocity() const;
+    // Whether the object moves at all: false from a zero setVelocity on, while getVelocity
+    // still returns the last non-zero velocity.
+    virtual bool isMoving() const;
     // Degrees per second about `axis`; a zero speed stops the spin.
     virtual void setSpin(double speed, const Vector& axis);
     virtual void setSpin(double speed, double x, double y, double z);

@@ -27,9 +27,18 @@ void PhysicalSceneObject::collidePair(PhysicalSceneObject* first, PhysicalSceneO
     first->onCollision(second, collision.point, damages.toB);
 }
 
+namespace {
+// The velocity the object really has: a stopped object keeps its last velocity stored, but
+// hits and is hit as one at rest.
+Vector actualVelocity(const PhysicalSceneObject* object)
+{
+    return object->isMoving() ? object->getVelocity() : Vector();
+}
+}  // namespace
+
 PhysicalSceneObject::Damages PhysicalSceneObject::respond(PhysicalSceneObject* a, PhysicalSceneObject* b)
 {
-    const Vector va = a->getVelocity(), vb = b->getVelocity();
+    const Vector va = actualVelocity(a), vb = actualVelocity(b);
     const double ma = a->getMass(), mb = b->getMass();
     const Vector d = b->getAbsolutePosition() - a->getAbsolutePosition();
     // A zero velocity or distance has no angle (NaN), which never counts as moving apart.

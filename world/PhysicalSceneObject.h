@@ -6,7 +6,9 @@
 // An object's damage grows with its own mass and the square of its own speed, times the
 // partner's hardness, plus the partner's impact damage, divided by its own hardness; an
 // object of hardness 0 (projectiles, rockets, the laser) is told -1. Objects already moving
-// apart exchange nothing and take 0. Unmovable objects keep their velocity.
+// apart exchange nothing and take 0. Unmovable objects keep their velocity. An object that
+// was stopped (setVelocity with a zero vector) counts as at rest, whatever velocity it keeps
+// stored.
 // Two partners without mass between them exchange no velocity.
 // Depends on CollidableSceneObject.
 #include "world/CollidableSceneObject.h"

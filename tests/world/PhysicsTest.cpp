@@ -168,3 +168,28 @@ TEST(PhysicsTest, AnUnmovableObjectKeepsItsVelocity)
     EXPECT_TRUE(ghostA.getVelocity().isFinite());
     expectVector(ghostB.getVelocity(), {-1, 0, 0});
 }
+
+TEST(PhysicsTest, AStoppedObjectCountsAsAtRestWhateverVelocityItKeeps)
+{
+    // The ship's frame is stopped with a zero velocity while the player stands still; its last
+    // flight velocity stays stored but must not hurt it.
+    Ball::order.clear();
+    Ball ship(1.5, 10, {0, 0, 0}, {0, 0, -4}), rock(2, 2.5, {1, 0, 0}, {-3, 0, 0});
+    ship.setVelocity(0, 0, 0);
+    PhysicalSceneObject::collidePair(&ship, &rock);
+    ASSERT_EQ(ship.told.size(), 1u);
+    EXPECT_DOUBLE_EQ(ship.told[0].damage, 0.0);
+    EXPECT_DOUBLE_EQ(rock.told[0].damage, 2 * 9 * 10 / 2.5);
+    expectVector(ship.getVelocity(), {2 * 2.0 * -3 / 3.5, 0, 0});  // pushed only by the rock
+    expectVector(rock.getVelocity(), {(2 - 1.5) * -3 / 3.5, 0, 0});
+
+    // A rock stopped by an earlier collision hits like a rock at rest.
+    Ball stopped(2, 1, {0, 0, 0}, {5, 0, 0}), other(2, 1, {1.5, 0, 0});
+    stopped.setVelocity(0, 0, 0);
+    other.setVelocity(0, 0, 0);
+    const PhysicalSceneObject::Damages damages = PhysicalSceneObject::respond(&stopped, &other);
+    EXPECT_EQ(damages.toA, 0.0);
+    EXPECT_EQ(damages.toB, 0.0);
+    EXPECT_FALSE(moves(stopped)) << "two resting rocks stay at rest";
+    EXPECT_FALSE(moves(other));
+}
