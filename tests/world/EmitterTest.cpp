@@ -1,0 +1,230 @@
+// Emitters and clouds without GL: continuous emission laid along the path at exact times,
+// emission on demand, the pair's turns, the places an emitter refuses to emit, and the
+// drift, growth and fading of clouds.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/support/TestObjects.h"
+#include "world/Cloud.h"
+#include "world/SceneObjectEmitterPair.h"
+
+namespace {
+struct RecordingFactory : DynamicSceneObjectFactory {
+    DynamicSceneObject* create() override
+    {
+        made.push_back(new TestObject);
+        return made.back();
+    }
+    std::vector<TestObject*> made;
+};
+
+// An emitter's frame: the tree update, then the deferred one.
+void frame(SceneObjectEmitter& emitter, TimeStep step)
+{
+    emitter.calculate(step);
+    emitter.calculateLater(step);
+}
+
+void expectNear(const Vector& got, const Vector& want, double tolerance = 1e-9)
+{
+    EXPECT_NEAR(got.x(), want.x(), tolerance);
+    EXPECT_NEAR(got.y(), want.y(), tolerance);
+    EXPECT_NEAR(got.z(), want.z(), tolerance);
+}
+
+struct EmitterTest : ::testing::Test {
+    void TearDown() override
+    {
+        // The scene does not own its children.
+        for (SceneObject* child : scene.getChildren()) child->destroy();
+        for (SceneObject* child : std::vector<SceneObject*>(scene.getChildren().begin(), scene.getChildren().end()))
+            delete child;
+    }
+    TestScene scene;
+    RecordingFactory factory;
+};
+}  // namespace
+
+TEST_F(EmitterTest, ContinuousEmissionIsLaidEvenlyAlongThePathAtExactTimes)
+{
+    auto* emitter = new SceneObjectEmitter(&scene, &factory);
+    scene.addChild(emitter);
+    emitter->setVelocity(1, 0, 0);
+    emitter->setEmissionVelocity(0, 0, -1);  // each object leaves along +z at 1 per second
+    emitter->setEmissionInterval(0.05);
+
+    frame(*emitter, {0.88, 0.0});  // the first place: nothing to lay along yet
+    EXPECT_TRUE(factory.made.empty());
+    frame(*emitter, {1.00, 0.12});
+    ASSERT_EQ(factory.made.size(), 3u) << "0.88, 0.93 and 0.98";
+    factory.made.clear();
+
+    frame(*emitter, {1.12, 0.12});
+    ASSERT_EQ(factory.made.size(), 2u) << "1.03 and 1.08, one interval after 0.98";
+    // Each was placed where the emitter was at its release time and has moved on since: the
+    // emitter's own motion brings it level with the emitter, the emission 0.09 and 0.04 out.
+    expectNear(factory.made[0]->getPosition(), {1.12 - 0.88, 0, 0.09});
+    expectNear(factory.made[1]->getPosition(), {1.12 - 0.88, 0, 0.04});
+    expectNear(factory.made[0]->getVelocity(), {1, 0, 1});
+
+    // A frame twice as long releases twice as many: the spacing does not depend on frame rate.
+    factory.made.clear();
+    frame(*emitter, {1.36, 0.24});
+    EXPECT_EQ(factory.made.size(), 5u) << "1.13 to 1.33";
+}
+
+TEST_F(EmitterTest, AFrameWithoutTimeReleasesNothingAndBreaksNothing)
+{
+    auto* emitter = new SceneObjectEmitter(&scene, &factory);
+    scene.addChild(emitter);
+    emitter->setVelocity(2, 0, 0);
+    emitter->setEmissionInterval(0.1);
+    frame(*emitter, {0.0, 0.0});
+    frame(*emitter, {0.0, 0.0});
+    frame(*emitter, {0.0, 0.0});
+    EXPECT_TRUE(factory.made.empty());
+    frame(*emitter, {0.5, 0.5});
+    ASSERT_EQ(factory.made.size(), 5u);
+    for (TestObject* object : factory.made) EXPECT_TRUE(object->getPosition().isFinite());
+    expectNear(factory.made[0]->getVelocity(), {2, 0, 0});
+
+    // A very long frame at a tiny interval asks for millions; it gets a bounded number.
+    factory.made.clear();
+    emitter->setEmissionInterval(1e-7);
+    frame(*emitter, {1.5, 1.0});
+    EXPECT_EQ(factory.made.size(), static_cast<std::size_t>(SceneObjectEmitter::maxEmissionsPerFrame));
+}
+
+TEST_F(EmitterTest, EmittingOnDemandCarriesOnlyOneFramesDisplacement)
+{
+    auto* emitter = new SceneObjectEmitter(&scene, &factory);
+    scene.addChild(emitter);
+    emitter->setRotation(90, 0, 1, 0);  // the emitter's +z is the scene's +x
+    emitter->setEmissionVelocity(0, 0, -15);
+    emitter->emitOne();
+    frame(*emitter, {0.0, 0.0});
+    emitter->emitOne();
+    EXPECT_TRUE(factory.made.empty()) << "one known place is not enough";
+
+    emitter->setVelocity(0, 4, 0);
+    frame(*emitter, {0.1, 0.1});
+    emitter->emitOne();
+    ASSERT_EQ(factory.made.size(), 1u);
+    expectNear(factory.made[0]->getVelocity(), {15, 0.4, 0});
+    expectNear(factory.made[0]->getPosition(), emitter->getPosition());
+    // Aligned with the emitter.
+    expectNear(factory.made[0]->getRotation().zAxis(), {1, 0, 0});
+
+    emitter->setAlignRotation(false);
+    emitter->emitOne();
+    expectNear(factory.made[1]->getRotation().zAxis(), {0, 0, 1});
+}
+
+TEST_F(EmitterTest, APairTakesTurnsAndPassesItsSettingsOn)
+{
+    auto* pair = new SceneObjectEmitterPair;
+    auto* first = new SceneObjectEmitter(nullptr, &factory);
+    auto* second = new SceneObjectEmitter(nullptr, &factory);
+    first->setPosition(1, 0, 0);
+    second->setPosition(-1, 0, 0);
+    scene.addChild(pair);
+    pair->setEmitters(first, second);
+    // The emitters hang in a scene of their own under the pair's scene.
+    auto* holder = new TestScene;
+    scene.addChild(holder);
+    holder->addChild(first);
+    holder->addChild(second);
+    pair->setTargetScene(&scene);
+    pair->setEmissionVelocity(Vector(0, 0, -2));
+    EXPECT_EQ(first->getTargetScene(), &scene);
+    expectNear(second->getEmissionVelocity(), {0, 0, -2});
+    for (TimeStep step : {TimeStep{0.0, 0.0}, TimeStep{0.1, 0.1}}) {
+        frame(*first, step);
+        frame(*second, step);
+    }
+    pair->emit(3);
+    ASSERT_EQ(factory.made.size(), 3u);
+    EXPECT_EQ(factory.made[0]->getPosition().x(), 1.0);
+    EXPECT_EQ(factory.made[1]->getPosition().x(), -1.0);
+    EXPECT_EQ(factory.made[2]->getPosition().x(), 1.0);
+    EXPECT_FALSE(pair->isFirstDue());
+}
+
+TEST_F(EmitterTest, NothingIsEmittedWithoutATargetAboveOrAFactory)
+{
+    TestScene elsewhere;
+    auto* emitter = new SceneObjectEmitter(&elsewhere, &factory);
+    scene.addChild(emitter);
+    emitter->setEmissionInterval(0.01);
+    for (TimeStep step : {TimeStep{0.0, 0.0}, TimeStep{0.1, 0.1}, TimeStep{0.2, 0.1}}) frame(*emitter, step);
+    emitter->emitOne();
+    EXPECT_TRUE(factory.made.empty()) << "a target that is not above the emitter is no target";
+
+    emitter->setTargetScene(nullptr);
+    frame(*emitter, {0.3, 0.1});
+    emitter->setTargetScene(&scene);
+    emitter->setFactory(nullptr);
+    for (TimeStep step : {TimeStep{0.4, 0.1}, TimeStep{0.5, 0.1}}) frame(*emitter, step);
+    emitter->emitOne();
+    EXPECT_TRUE(factory.made.empty());
+    emitter->setFactory(&factory);
+    frame(*emitter, {0.6, 0.1});
+    EXPECT_EQ(factory.made.size(), 10u);
+}
+
+namespace {
+struct TestCloud : Cloud {
+    void setAlpha(double alpha) override { alpha_ = alpha; }
+    double getAlpha() override { return alpha_; }
+    void drawTransparentGeometry() override {}
+    double alpha_ = 1.0;
+};
+
+void cloudFrame(Cloud& cloud, TimeStep step)
+{
+    cloud.calculate(step);
+    cloud.calculateLater(step);
+}
+}  // namespace
+
+TEST(CloudTest, ACloudDriftsGrowsAndFadesOutOverItsLifetime)
+{
+    TestCloud cloud;
+    cloud.setAlpha(0.6);
+    cloud.setLifetime(5.0);
+    cloud.setScale(0.3);
+    cloud.setGrowth(0.2);
+    cloud.setVelocity(1, 0, 0);
+    double t = 0;
+    cloudFrame(cloud, {t, 0.0});  // as released: set up at its release time
+    for (int i = 0; i < 20; ++i) cloudFrame(cloud, {t += 0.125, 0.125});
+    EXPECT_NEAR(cloud.getAlpha(), 0.3, 1e-9);
+    EXPECT_NEAR(cloud.getScale().x(), 0.3 + 0.2 * 2.5, 1e-9);
+    EXPECT_NEAR(cloud.getPosition().x(), 2.5, 1e-9);
+    for (int i = 0; i < 19; ++i) cloudFrame(cloud, {t += 0.125, 0.125});
+    EXPECT_FALSE(cloud.isDestroyed());
+    cloudFrame(cloud, {t += 0.125, 0.125});
+    EXPECT_TRUE(cloud.isDestroyed()) << "gone at 5 s";
+    EXPECT_NEAR(cloud.getAlpha(), 0.0, 1e-9);
+
+    // An uneven last frame overshoots the lifetime: the alpha stops at 0.
+    TestCloud brief;
+    brief.setAlpha(1.0);
+    brief.setLifetime(0.25);
+    cloudFrame(brief, {0.2, 0.2});
+    cloudFrame(brief, {0.4, 0.2});
+    EXPECT_EQ(brief.getAlpha(), 0.0);
+    EXPECT_TRUE(brief.isDestroyed());
+}
+
+TEST(CloudTest, ACloudWithoutLifetimeIsGoneAtOnce)
+{
+    TestCloud cloud;
+    cloud.setAlpha(0.5);
+    cloud.setLifetime(0.0);
+    cloudFrame(cloud, {0.1, 0.1});
+    EXPECT_TRUE(cloud.isDestroyed());
+    EXPECT_GE(cloud.getAlpha(), 0.0);
+    EXPECT_LE(cloud.getAlpha(), 0.5) << "it never brightens";
+}
