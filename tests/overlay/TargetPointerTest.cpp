@@ -1,0 +1,84 @@
+// The target pointer's lead: where a shot fired now meets a moving target, and the cases
+// without such a point, which leave the pointer on the target.
+#include "overlay/TargetPointer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "world/Random.h"
+
+namespace {
+void expectNear(const Vector& got, const Vector& want, double tolerance = 1e-9)
+{
+    EXPECT_NEAR(got.x(), want.x(), tolerance);
+    EXPECT_NEAR(got.y(), want.y(), tolerance);
+    EXPECT_NEAR(got.z(), want.z(), tolerance);
+}
+
+// The shot and the target reach the lead point at the same moment.
+void expectMeeting(const Vector& shooter, const Vector& target, const Vector& velocity, double shotSpeed)
+{
+    const Vector lead = TargetPointer::leadPoint(shooter, target, velocity, shotSpeed);
+    const double targetTime = (lead - target).length() / velocity.length();
+    const double shotTime = (lead - shooter).length() / shotSpeed;
+    EXPECT_NEAR(targetTime, shotTime, 1e-9 * (1 + shotTime));
+    EXPECT_GE((lead - target).dot(velocity), 0.0) << "ahead of the target, never behind it";
+}
+}  // namespace
+
+TEST(TargetPointerTest, ACrossingTargetIsLedSoThatTheShotMeetsIt)
+{
+    // Crossing at right angles 30 away at 5, shots at 15: the pointer lies 30 / sqrt(8) ahead.
+    const Vector lead = TargetPointer::leadPoint({0, 0, 0}, {0, 0, -30}, {5, 0, 0}, 15);
+    expectNear(lead, {30 / std::sqrt(8.0), 0, -30});
+    expectMeeting({0, 0, 0}, {0, 0, -30}, {5, 0, 0}, 15);
+    // Away from the origin, in another direction, towards the shooter at a slant, and away
+    // from it at a slant slower than the shot.
+    expectMeeting({3, -2, 7}, {-10, 4, 20}, {0, -4, 1}, 15);
+    expectMeeting({0, 0, 0}, {0, 0, -30}, {1, 0, 4}, 15);
+    expectMeeting({0, 0, 0}, {0, 0, -30}, {1, 0, -4}, 15);
+}
+
+TEST(TargetPointerTest, EverySolvableCaseMeets)
+{
+    seedRandom(11);
+    int solved = 0;
+    for (int i = 0; i < 500; ++i) {
+        const Vector shooter(randomDouble(-40, 40), randomDouble(-40, 40), randomDouble(-40, 40));
+        const Vector target(randomDouble(-40, 40), randomDouble(-40, 40), randomDouble(-40, 40));
+        const Vector velocity(randomDouble(-3, 3), randomDouble(-3, 3), randomDouble(-3, 3));
+        const Vector lead = TargetPointer::leadPoint(shooter, target, velocity, 15);
+        ASSERT_TRUE(lead.isFinite());
+        if ((lead - target).isZero()) continue;
+        expectMeeting(shooter, target, velocity, 15);
+        ++solved;
+    }
+    EXPECT_GT(solved, 450) << "targets slower than the shot can nearly always be met";
+}
+
+TEST(TargetPointerTest, WithoutAMeetingPointThePointerStaysOnTheTarget)
+{
+    const Vector target(0, 0, -30);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        const char* what;
+        Vector shooter, velocity;
+        double shotSpeed;
+    } cases[] = {
+        {"flying straight at the shooter", {0, 0, 0}, {0, 0, 5}, 15},
+        {"outrunning the shot sideways", {0, 0, 0}, {20, 0, 0}, 15},
+        {"flying straight away", {0, 0, 0}, {0, 0, -5}, 15},
+        {"faster than the shot, nearly straight away", {0, 0, 0}, {0.1, 0, -20}, 15},
+        {"at rest", {0, 0, 0}, {0, 0, 0}, 15},
+        {"at the shooter's place", {0, 0, -30}, {5, 0, 0}, 15},
+        {"no shot speed", {0, 0, 0}, {5, 0, 0}, 0},
+        {"a broken shot speed", {0, 0, 0}, {5, 0, 0}, nan},
+    };
+    for (const auto& c : cases) {
+        const Vector lead = TargetPointer::leadPoint(c.shooter, target, c.velocity, c.shotSpeed);
+        EXPECT_TRUE(lead.isFinite()) << c.what;
+        expectNear(lead, target, 1e-12);
+    }
+}
