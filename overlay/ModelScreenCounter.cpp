@@ -66,7 +66,9 @@ void ModelScreenCounter::draw()
     // object's place so that it keeps its proportions.
     const Viewport viewport = Viewport::current();
     const double squeeze = static_cast<double>(viewport.safeHeight()) / viewport.safeWidth();
-    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT);
+    // The current colour goes back with the material it feeds, or the two would disagree and a
+    // model drawn next in the colour already current would keep the wrong material.
+    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT);
     glDisable(GL_DEPTH_TEST);
     lightModel();
     glPushMatrix();
