@@ -1,0 +1,245 @@
+// Asteroids in a running world: their size rules, being hit, scoring, splitting into
+// fragments, the dust explosion, selection, and winning when the last rock is gone.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "overlay/TargetPointer.h"
+#include "scene/GameError.h"
+#include "tests/support/TestWorld.h"
+#include "world/ColorCloudFactory.h"
+#include "world/Projectile.h"
+#include "world/Rocket.h"
+
+namespace {
+// The points reported while it lives.
+struct PointsSpy {
+    PointsSpy()
+    {
+        Asteroid::setPointsHandler([this](double points) { reported.push_back(points); });
+    }
+    ~PointsSpy() { Asteroid::setPointsHandler(nullptr); }
+    std::vector<double> reported;
+};
+
+std::vector<Asteroid*> asteroids() { return Asteroid::registry().snapshot(); }
+
+int colorClouds(Space* world)
+{
+    int count = 0;
+    for (SceneObject* child : world->getChildren()) count += dynamic_cast<ColorCloudFactory::ColorCloud*>(child) != nullptr;
+    return count;
+}
+
+// A hit that ends any rock, from something that is not a rock.
+void wreck(Asteroid* asteroid, PhysicalSceneObject* by)
+{
+    asteroid->onCollision(by, asteroid->getAbsolutePosition() + Vector(0, 0, 1), 1e6);
+}
+}  // namespace
+
+TEST(AsteroidGLTest, SizeSetsLifeMassAndLimits)
+{
+    TestWorld test("Hard");
+    Asteroid* small = test.addAsteroid(1.0, 0, {10, 10, 10});
+    Asteroid* big = test.addAsteroid(4.0, 2, {-10, 10, 10});
+    EXPECT_EQ(small->getLife(), 15.0);
+    EXPECT_EQ(small->getMass(), 1.0);
+    EXPECT_EQ(small->getMaxSpeed(), 2.0);
+    EXPECT_EQ(small->getMaxSpin(), 360.0);
+    EXPECT_EQ(big->getLife(), 60.0);
+    EXPECT_EQ(big->getMass(), 4.0);
+    EXPECT_EQ(big->getMaxSpeed(), 0.5);
+    EXPECT_EQ(big->getMaxSpin(), 90.0);
+    EXPECT_EQ(big->getHardness(), 2.5);
+    EXPECT_NEAR(big->getCollisionRadius(), 0.9 * 4.0, 1e-12);
+
+    Asteroid* medium = test.addAsteroid(2.0, 1, {10, -10, 10});
+    medium->setVelocity(Vector(6, 0, 8));
+    EXPECT_NEAR(medium->getVelocity().length(), 1.5, 1e-12);
+    EXPECT_NEAR(medium->getVelocity().x(), 0.9, 1e-12) << "same direction";
+    medium->setVelocity(Vector(std::numeric_limits<double>::infinity(), 0, 0));
+    EXPECT_FALSE(medium->isMoving()) << "a broken velocity stops it";
+    medium->setSpin(-1000.0, Vector(0, 1, 0));
+    EXPECT_EQ(medium->getSpinSpeed(), -270.0);
+
+    medium->setTransformOrder(0);
+    try {
+        medium->setTransformOrder(2);
+        ADD_FAILURE() << "accepted";
+    } catch (const GameError& error) {
+        EXPECT_STREQ(error.what(), "The multiplicity order of asteroid can not be set");
+    }
+    for (double size : {0.49, 4.01}) {
+        try {
+            Asteroid rejected(size, 0, 0.0);
+            ADD_FAILURE() << "accepted " << size;
+        } catch (const GameError& error) {
+            EXPECT_STREQ(error.what(), "Permitted asteroid size got");
+        }
+    }
+    EXPECT_EQ(asteroids().size(), 3u) << "a rejected rock leaves nothing behind";
+}
+
+TEST(AsteroidGLTest, HitsCostLifeAndOnlyKillsNotMadeByRocksScore)
+{
+    TestWorld test("Hard");
+    PointsSpy points;
+    Asteroid* a = test.addAsteroid(2.0, 1, {10, 10, 10});
+    Asteroid* b = test.addAsteroid(2.0, 1, {-10, 10, 10});
+    a->onCollision(b, {10, 10, 9}, 10.0);
+    EXPECT_EQ(a->getLife(), 20.0);
+    EXPECT_FALSE(a->getLifeBeam()->isActive()) << "a rock's bump is not shown";
+    a->onCollision(b, {10, 10, 9}, 25.0);
+    EXPECT_TRUE(a->isDestroyedByDamage());
+    b->onCollision(a, {-10, 10, 9}, 40.0);
+    EXPECT_TRUE(points.reported.empty()) << "rocks that destroy each other give no score";
+    EXPECT_FALSE(a->isCollidable());
+    EXPECT_FALSE(a->isSelectable());
+    EXPECT_EQ(a->getLifeBeam(), nullptr);
+
+    Asteroid* c = test.addAsteroid(2.0, 2, {10, -10, 10});
+    c->onCollision(test.ship(), {10, -10, 9}, 5.0);
+    test.frame();
+    EXPECT_TRUE(c->getLifeBeam()->isActive()) << "shown after a hit by the player";
+    EXPECT_NEAR(c->getLifeBeam()->getLife(), 25.0 / 30.0, 1e-12);
+    wreck(c, test.ship());
+    ASSERT_EQ(points.reported.size(), 1u);
+    EXPECT_EQ(points.reported[0], 2.5 * 30.0) << "hardness times full life";
+    wreck(c, test.ship());
+    EXPECT_EQ(points.reported.size(), 1u) << "a wreck scores once";
+}
+
+TEST(AsteroidGLTest, AWreckSplitsIntoThreeToFiveFragmentsInDifferentOctants)
+{
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        TestWorld test("Hard", false, seed);
+        Asteroid* rock = test.addAsteroid(4.0, 0, {10, 10, -10}, {0.3, 0, 0});
+        wreck(rock, test.ship());
+        test.frame();
+        std::vector<Asteroid*> fragments;
+        for (Asteroid* a : asteroids())
+            if (a != rock) fragments.push_back(a);
+        ASSERT_GE(fragments.size(), 3u) << seed;
+        ASSERT_LE(fragments.size(), 5u) << seed;
+        std::set<std::tuple<bool, bool, bool>> octants;
+        for (Asteroid* fragment : fragments) {
+            const Vector offset = fragment->getPosition() - rock->getPosition();
+            octants.insert({offset.x() > 0, offset.y() > 0, offset.z() > 0});
+            EXPECT_GE(fragment->getSize(), 0.8 - 1e-9);
+            EXPECT_LE(fragment->getSize(), 2.0 + 1e-9);
+            EXPECT_FALSE(fragment->isCollidable()) << "in its grace time";
+            EXPECT_EQ(fragment->getKind(), 0);
+            const Vector away = fragment->getVelocity() - Vector(0.3, 0, 0);
+            EXPECT_GT(away.dot(offset), 0.0) << "flung outward";
+        }
+        EXPECT_EQ(octants.size(), fragments.size()) << "each in an octant of its own";
+        EXPECT_EQ(colorClouds(test.world()), 1 + 20) << "explosion and dust; no fragment missing";
+
+        // Collidable in the first frame in which the grace time is used up.
+        test.run(1.5 - 1.0 / 60, 1.0 / 60);
+        EXPECT_FALSE(fragments[0]->isCollidable());
+        test.frame(1.0 / 60 + 1e-9);
+        EXPECT_TRUE(fragments[0]->isCollidable());
+    }
+}
+
+TEST(AsteroidGLTest, RocksTooSmallToSplitLeaveMoreDust)
+{
+    TestWorld test("Hard", false, 4);
+    Asteroid* rock = test.addAsteroid(0.6, 1, {10, 10, -10});
+    wreck(rock, test.ship());
+    test.frame();
+    EXPECT_EQ(asteroids().size(), 0u) << "0.6 * 0.5 is below the smallest size";
+    const int dust = colorClouds(test.world()) - 1;
+    EXPECT_GE(dust, 20 + 3 * 4);
+    EXPECT_LE(dust, 20 + 5 * 6);
+
+    // The wreck fades out over 0.3 s, drawn over everything, and then it is gone.
+    EXPECT_NEAR(rock->getAlpha(), 1.0 - (1.0 / 60) / 0.3, 1e-9);
+    test.run(0.25);
+    EXPECT_GT(rock->getAlpha(), 0.0);
+    const std::size_t before = SceneObject::liveObjects().size();
+    test.run(0.1);
+    EXPECT_LT(SceneObject::liveObjects().size(), before);
+}
+
+TEST(AsteroidGLTest, TheGameIsWonOnceInTheFrameAfterTheLastRock)
+{
+    TestWorld test("Easy");
+    GameEventSpy events;
+    Asteroid* last = test.addAsteroid(1.0, 0, {0, 0, -4});
+    test.run(0.2);
+    test.ship()->startFiringProjectiles();
+    int frames = 0;
+    while (!last->isDestroyedByDamage() && frames < 600) {
+        test.frame();
+        ++frames;
+    }
+    ASSERT_TRUE(last->isDestroyedByDamage()) << "shot to pieces";
+    EXPECT_EQ(events.count(GameWon), 0) << "not in the frame of the hit";
+    test.frame();
+    EXPECT_EQ(events.count(GameWon), static_cast<int>(asteroids().empty())) << "the frame after, unless it split";
+    while (!asteroids().empty() && frames < 6000) {  // shoot the fragments too
+        test.frame();
+        ++frames;
+        for (Asteroid* a : asteroids()) {
+            a->setPosition(0, 0, -4);
+            a->setVelocity(0, 0, 0);
+        }
+    }
+    ASSERT_TRUE(asteroids().empty());
+    test.run(2.0);
+    EXPECT_EQ(events.count(GameWon), 1);
+    EXPECT_EQ(events.count(GameLost), 0);
+}
+
+TEST(AsteroidGLTest, AWreckWithFragmentsDoesNotWinAndAVanishingWorldWinsNothing)
+{
+    TestWorld test("Hard");
+    GameEventSpy events;
+    Asteroid* big = test.addAsteroid(4.0, 0, {10, 10, -10});
+    wreck(big, test.ship());
+    test.run(0.5);
+    EXPECT_EQ(events.count(GameWon), 0);
+    EXPECT_GE(asteroids().size(), 3u);
+
+    for (Asteroid* a : asteroids()) a->destroy();  // cleared away, not destroyed by damage
+    Asteroid* last = test.addAsteroid(0.6, 0, {10, -10, -10});
+    test.frame();
+    wreck(last, test.ship());
+    test.world()->destroy();  // the game ends before the next frame
+    test.frame();
+    EXPECT_EQ(events.count(GameWon), 0);
+}
+
+TEST(AsteroidGLTest, SelectionShowsAPointerThatGoesWithTheRock)
+{
+    TestWorld test("Easy");
+    Asteroid* rock = test.addAsteroid(1.5, 2, {2, 0, -12}, {1, 0, 0});
+    test.frame();
+    rock->setSelected(true);
+    TargetPointer* pointer = rock->getTargetPointer();
+    ASSERT_NE(pointer, nullptr);
+    EXPECT_EQ(pointer->getParent(), test.world());
+    EXPECT_TRUE(rock->getSelectionMarker()->isActive());
+    test.frame();
+    EXPECT_GT(pointer->getAbsolutePosition().x(), rock->getAbsolutePosition().x()) << "led ahead of it";
+    rock->setSelected(true);
+    EXPECT_EQ(rock->getTargetPointer(), pointer) << "selecting again changes nothing";
+    rock->setSelected(false);
+    EXPECT_EQ(rock->getTargetPointer(), nullptr);
+    EXPECT_FALSE(rock->getSelectionMarker()->isActive());
+    EXPECT_TRUE(pointer->isDestroyed());
+
+    rock->setSelected(true);
+    pointer = rock->getTargetPointer();
+    wreck(rock, test.ship());
+    EXPECT_EQ(rock->getTargetPointer(), nullptr);
+    EXPECT_TRUE(pointer->isDestroyed());
+    rock->setSelected(true);
+    EXPECT_EQ(rock->getTargetPointer(), nullptr) << "a wreck cannot be selected";
+    test.run(1.0);
+}

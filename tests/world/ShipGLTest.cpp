@@ -1,0 +1,236 @@
+// The player's ship under SpaceManager's control: thrust and strafing from the keys, turning
+// from the mouse, the lagging camera, the mouse buttons, pausing, damage to shield and hull,
+// and the end of the ship.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "app/KeyboardListener.h"
+#include "sound/GameSounds.h"
+#include "tests/support/GLContext.h"
+#include "tests/support/TestWorld.h"
+#include "world/LaserGun.h"
+#include "world/ProjectileGun.h"
+#include "world/Rocket.h"
+#include "world/RocketGun.h"
+#include "world/VaporTrailEmitter.h"
+
+namespace {
+constexpr int arrowUp = 101, arrowLeft = 100;
+
+Vector framePosition(TestWorld& test) { return test.world()->getShipFrame()->getPosition(); }
+Vector forward(TestWorld& test) { return -test.world()->getShipFrame()->getAbsoluteMatrix().zAxis(); }
+}  // namespace
+
+TEST(ShipGLTest, ThrustKeysDriveTheFrameUpToItsSpeeds)
+{
+    TestWorld test;
+    dispatchKeyPressed('w');
+    test.run(4.0, 0.01);
+    EXPECT_NEAR(test.manager().getControl().speed(), 4.0, 1e-9);
+    test.run(1.0, 0.01);
+    EXPECT_EQ(test.manager().getControl().speed(), 4.0) << "capped";
+    const Vector before = framePosition(test);
+    test.frame(0.5);
+    EXPECT_NEAR((framePosition(test) - before).z(), -2.0, 1e-9) << "along the frame's -z at 4 per second";
+    EXPECT_GT(test.ship()->getVaporTrail()->getEmissionInterval(), 0.0) << "the engine leaves a trail";
+    EXPECT_NEAR(test.ship()->getEngineSound().getVolume(), SpaceShip::fullEngineVolume, 1e-3);
+
+    dispatchSpecialKeyPressed(arrowUp + 2);  // the down arrow, with W still held
+    test.run(1.0, 0.01);
+    EXPECT_EQ(test.manager().getControl().speed(), 4.0) << "both keys: no change";
+    dispatchKeyReleased('W');
+    test.run(2.0, 0.01);
+    EXPECT_NEAR(test.manager().getControl().speed(), 2.0, 1e-9);
+    test.run(5.0, 0.01);
+    EXPECT_EQ(test.manager().getControl().speed(), -0.5) << "backwards, capped";
+    EXPECT_EQ(test.ship()->getVaporTrail()->getEmissionInterval(), 0.0) << "no trail backwards";
+    dispatchSpecialKeyReleased(arrowUp + 2);
+}
+
+TEST(ShipGLTest, StrafingNeedsForwardSpeedAndFallsBack)
+{
+    TestWorld test;
+    dispatchSpecialKeyPressed(arrowLeft);
+    test.run(1.0, 0.01);
+    EXPECT_NEAR(test.manager().getControl().strafeSpeed(), 1.0, 1e-9);
+    EXPECT_EQ(framePosition(test).x(), 0.0) << "at speed 0 the frame does not move";
+    EXPECT_FALSE(test.world()->getShipFrame()->isMoving());
+    const Vector camera = test.world()->getCamera()->getPosition();
+    EXPECT_NEAR(camera.x(), 0.5, 1e-9) << "the camera swings out";
+    dispatchKeyPressed('W');
+    test.run(0.5, 0.01);
+    dispatchKeyReleased('W');
+    EXPECT_LT(framePosition(test).x(), -0.2) << "moves left";
+    dispatchSpecialKeyReleased(arrowLeft);
+    test.run(1.0, 0.01);
+    EXPECT_EQ(test.manager().getControl().strafeSpeed(), 0.0);
+}
+
+TEST(ShipGLTest, TheMouseTurnsTheFrameWithALaggingCamera)
+{
+    TestWorld test;
+    glViewport(0, 0, 800, 600);
+    test.manager().mouseMoved(800, 600);
+    EXPECT_NEAR(test.manager().getControl().targetTurn().x(), 120.0, 1e-9);
+    EXPECT_NEAR(test.manager().getControl().targetTurn().y(), 90.0, 1e-9);
+    test.manager().mouseMoved(800, 300);  // right: yaw right
+    test.run(1.0, 0.01);
+    EXPECT_GT(forward(test).x(), 0.5);
+    EXPECT_NEAR(forward(test).y(), 0.0, 1e-9);
+    EXPECT_GT(test.world()->getCamera()->getPosition().x(), 0.7);
+    test.manager().mouseMoved(400, 600);  // down: the nose goes down
+    test.run(1.0, 0.01);
+    EXPECT_LT(forward(test).y(), -0.3);
+    test.manager().mouseMoved(400, 300);
+    test.run(1.0, 0.01);
+    EXPECT_EQ(test.manager().getControl().turn().length(), 0.0);
+    EXPECT_EQ(test.world()->getShipFrame()->getSpinSpeed() * 0.0, 0.0);
+    glViewport(0, 0, 640, 480);
+}
+
+TEST(ShipGLTest, MouseButtonsFireAndAShortMiddleClickSelects)
+{
+    TestWorld test;
+    Asteroid* rock = test.addAsteroid(1.0, 0, {0, 0, -9});
+    GLContext::resize(1280, 720);
+    test.run(0.1);
+    // Where the rock lies on the screen: the camera sits 0.425 above and 3 behind the ship.
+    const int x = 640, y = 360 + static_cast<int>(0.425 / 12.0 / std::tan(22.5 * std::numbers::pi / 180) * 360);
+    EXPECT_EQ(test.manager().pickAsteroid(x, y), rock);
+    EXPECT_EQ(test.manager().pickAsteroid(x, 20), nullptr);
+
+    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, x, y);
+    EXPECT_TRUE(test.ship()->getLaserGun()->isFiring());
+    test.advanceClock(0.3);
+    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, x, y);
+    EXPECT_FALSE(test.ship()->getLaserGun()->isFiring());
+    EXPECT_TRUE(rock->isSelected());
+    EXPECT_EQ(test.manager().getSelectedAsteroid(), rock);
+    TargetPointer* pointer = rock->getTargetPointer();
+
+    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, x, y);
+    test.advanceClock(0.3);
+    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, x, y);
+    EXPECT_EQ(rock->getTargetPointer(), pointer) << "clicking the selected rock changes nothing";
+
+    Asteroid* other = test.addAsteroid(1.0, 1, {6, 0, -20});
+    rock->setSelected(false);
+    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, x, y);
+    test.advanceClock(0.6);
+    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, x, y);
+    EXPECT_FALSE(rock->isSelected()) << "a long press only fires";
+
+    // The selected rock is destroyed; selecting another one later is safe.
+    rock->setSelected(true);
+    rock->onCollision(test.ship(), rock->getAbsolutePosition(), 1e6);
+    test.run(1.0);
+    EXPECT_EQ(test.manager().pickAsteroid(x, y), nullptr) << "the wreck is gone";
+    (void)other;
+
+    test.manager().mouseButtonPressed(SpaceManager::LeftButton, x, y);
+    EXPECT_TRUE(test.ship()->getProjectileGun()->isFiring());
+    test.manager().mouseButtonReleased(SpaceManager::LeftButton, x, y);
+    EXPECT_FALSE(test.ship()->getProjectileGun()->isFiring());
+    test.manager().mouseButtonPressed(SpaceManager::RightButton, x, y);
+    EXPECT_EQ(test.ship()->getRocketGun()->getLeftCount(), 15);
+    GLContext::resize(640, 480);
+}
+
+TEST(ShipGLTest, PausingStopsTheLaserAndTheRockets)
+{
+    TestWorld test;
+    test.run(0.1);
+    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, 0, 0);
+    test.run(0.5);
+    test.manager().setPaused(true);
+    EXPECT_FALSE(test.ship()->getLaserGun()->isFiring());
+    EXPECT_TRUE(laserSound().isPaused());
+    test.manager().mouseButtonPressed(SpaceManager::RightButton, 0, 0);
+    EXPECT_EQ(test.ship()->getRocketGun()->getLeftCount(), 16) << "no launch while paused";
+    test.manager().setPaused(false);
+    EXPECT_TRUE(test.ship()->getLaserGun()->isFiring()) << "the held button charges again";
+    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, 0, 0);
+    test.manager().setPaused(true);
+    test.manager().setPaused(false);
+    EXPECT_FALSE(test.ship()->getLaserGun()->isFiring());
+}
+
+TEST(ShipGLTest, TheShieldTakesHitsFirstAndTheHullTheRest)
+{
+    TestWorld test("Impossible");  // shield 20, hull 12
+    GameEventSpy events;
+    SpaceShip* ship = test.ship();
+    Asteroid* rock = test.addAsteroid(1.0, 0, {30, 30, 30});
+    ship->onCollision(rock, {}, 30.0);
+    EXPECT_EQ(ship->getShield(), 0.0);
+    EXPECT_EQ(ship->getLife(), 2.0);
+    EXPECT_NEAR(ship->getLifeBeam().getValue(), 2.0 / 12.0, 1e-12);
+    test.frame(0.5);
+    EXPECT_NEAR(ship->getShield(), 0.5, 1e-12) << "1 per second back";
+    EXPECT_NEAR(ship->getShieldBeam().getValue(), 0.5 / 20.0, 1e-12);
+    EXPECT_EQ(ship->getLife(), 2.0) << "the hull does not mend";
+    ship->startFiringProjectiles();
+    ship->startLaser();
+    ship->onCollision(rock, {}, 5.0);
+    EXPECT_EQ(ship->getLife(), 0.0);
+    EXPECT_TRUE(ship->isDestroyed());
+    EXPECT_EQ(events.count(GameLost), 0) << "told when it is deleted, at the end of the frame";
+    test.frame();
+    EXPECT_EQ(events.count(GameLost), 1);
+    EXPECT_EQ(test.world()->getShip(), nullptr);
+    EXPECT_FALSE(test.manager().isActive());
+    EXPECT_TRUE(laserSound().isPaused()) << "the laser went with the ship";
+
+    // The world goes on without it: rocks and rockets still meet, the controls are dead.
+    auto* rocket = new Rocket(rock, test.world());
+    test.world()->addChild(rocket);
+    rocket->setPosition(30, 30, 25);
+    rocket->setVelocity(0, 0, 5);
+    test.manager().mouseButtonPressed(SpaceManager::RightButton, 0, 0);
+    dispatchKeyPressed('W');
+    test.run(2.0);
+    dispatchKeyReleased('W');
+    EXPECT_LT(rock->getLife(), 15.0) << "the rocket hit the rock";
+    EXPECT_EQ(test.manager().getControl().speed(), 0.0);
+    EXPECT_EQ(events.count(GameLost), 1);
+}
+
+TEST(ShipGLTest, AShipAtRestHitByARockTakesNoDamage)
+{
+    TestWorld test("Hard");
+    SpaceShip* ship = test.ship();
+    // Fly, then stop: the frame keeps its flight velocity stored but stands still.
+    const double dt = 1.0 / 64;  // exact steps, so that the speed comes back to exactly 0
+    dispatchKeyPressed('W');
+    test.run(1.0, dt);
+    dispatchKeyReleased('W');
+    dispatchKeyPressed('S');
+    test.run(1.0, dt);
+    dispatchKeyReleased('S');
+    ASSERT_EQ(test.manager().getControl().speed(), 0.0);
+    EXPECT_FALSE(test.world()->getShipFrame()->isMoving());
+    EXPECT_FALSE(test.world()->getShipFrame()->getVelocity().isZero());
+
+    Asteroid* rock = test.addAsteroid(1.0, 1, framePosition(test) + Vector(0, 0, -3), {0, 0, 2});
+    const double shield = ship->getShield();
+    int frames = 0;
+    while (rock->getLife() == 15.0 && frames < 200) {
+        test.frame(dt);
+        ++frames;
+    }
+    ASSERT_LT(rock->getLife(), 15.0) << "they met";
+    EXPECT_EQ(ship->getShield(), shield);
+    EXPECT_EQ(ship->getLife(), ship->getMaxLife());
+    EXPECT_NEAR(15.0 - rock->getLife(), 1.0 * 4.0 * 10.0 / 1.75, 1e-9) << "mass times speed squared times 10";
+
+    // At speed the ship is hurt by its own motion.
+    dispatchKeyPressed('W');
+    test.run(2.0, dt);
+    dispatchKeyReleased('W');
+    test.addAsteroid(1.0, 1, framePosition(test) + Vector(0, 0, -2.5));
+    test.run(1.0, dt);
+    EXPECT_LT(ship->getShield(), shield);
+}

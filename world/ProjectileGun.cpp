@@ -1,0 +1,32 @@
+#include "world/ProjectileGun.h"
+
+#include "app/GameManager.h"
+#include "app/Level.h"
+#include "world/SpaceShip.h"
+
+ProjectileGun::ProjectileGun(const Vector& first, const Vector& second, SpaceShip* ship, Scene* world)
+    : SceneObjectEmitter(nullptr, nullptr), ship_(ship), projectileFactory_(std::make_unique<ProjectileFactory>())
+{
+    auto* firstMuzzle = new SceneObjectEmitter(nullptr, projectileFactory_.get());
+    auto* secondMuzzle = new SceneObjectEmitter(nullptr, projectileFactory_.get());
+    firstMuzzle->setPosition(first);
+    secondMuzzle->setPosition(second);
+    addChild(firstMuzzle);
+    addChild(secondMuzzle);
+    setEmitters(firstMuzzle, secondMuzzle);
+    setTargetScene(world);
+    setAlignRotation(false);
+    setEmissionVelocity(0.0, 0.0, -GameManager::currentLevel().projectileSpeed);
+}
+
+void ProjectileGun::calculate(TimeStep step)
+{
+    DynamicSceneObject::calculate(step);
+    Scene::calculate(step);
+    const Level& level = GameManager::currentLevel();
+    cooldown_ -= step.delta;
+    if (cooldown_ > 0.0 || !firing_ || ship_ == nullptr || !ship_->hasEnergy(level.projectileEnergy)) return;
+    ship_->useEnergy(level.projectileEnergy);
+    emit(1);
+    cooldown_ = level.projectileInterval;
+}

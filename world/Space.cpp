@@ -1,0 +1,168 @@
+#include "world/Space.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "app/GameManager.h"
+#include "app/Level.h"
+#include "scene/Background.h"
+#include "world/Asteroid.h"
+#include "world/Laser.h"
+#include "world/Projectile.h"
+#include "world/Random.h"
+#include "world/Rocket.h"
+#include "world/SpaceShip.h"
+
+namespace {
+Space* instance = nullptr;
+
+constexpr double keepOutMargin = 1.2;  // around the ship, times the two radii
+constexpr double cameraDistance = 3.0;
+
+Vector randomUnitBoxVector() { return Vector(randomDouble(-1, 1), randomDouble(-1, 1), randomDouble(-1, 1)); }
+}  // namespace
+
+Space* Space::getInstance()
+{
+    if (instance == nullptr) new Space;  // the constructor registers it before filling it
+    return instance;
+}
+
+Space* Space::current() { return instance; }
+
+Space::Space()
+{
+    instance = this;
+    fill();
+}
+
+Space::~Space()
+{
+    if (instance == this) instance = nullptr;
+}
+
+void Space::fill()
+{
+    const Level& level = GameManager::currentLevel();
+    for (std::size_t kind = 0; kind < level.asteroidCounts.size(); ++kind) {
+        for (int i = 0; i < level.asteroidCounts[kind].count; ++i) {
+            const double size = randomDouble(level.minInitialAsteroidSize, level.maxAsteroidSize);
+            auto* asteroid = new Asteroid(size, static_cast<int>(kind), 0.0);
+            const double keepOut = (size * level.asteroidRadiusFactor + level.shipRadiusFactor) * keepOutMargin;
+            double at[3];
+            for (double& coordinate : at) coordinate = randomDouble(keepOut, level.worldHalfSize);
+            for (double& coordinate : at) coordinate *= randomInt(0, 1) * 2 - 1;
+            asteroid->setPosition(at[0], at[1], at[2]);
+            asteroid->setRotation(randomDouble(0, 360), randomUnitBoxVector());
+            const double maxSpin = size * level.asteroidSpinPerSize + level.asteroidSpinBase;
+            asteroid->setSpin(randomDouble(0, maxSpin), randomUnitBoxVector());
+            const double speed = size * level.asteroidSpeedPerSize + level.asteroidSpeedBase;
+            asteroid->setVelocity(Vector(randomUnitBoxVector(), speed));
+            addChild(asteroid);
+        }
+    }
+    shipFrame_ = new DynamicScene;
+    ship_ = new SpaceShip(this);
+    ship_->setRotation(180.0, 0.0, 1.0, 0.0);  // the ship's nose is its +z, the frame flies along -z
+    shipFrame_->addChild(ship_);
+    camera_ = new Camera;
+    camera_->setPosition(0.0, 0.0, cameraDistance);
+    shipFrame_->addChild(camera_);
+    addChild(shipFrame_);
+
+    // The sun of the sky box shines from the box's +z, so the light turns with the sky.
+    sunlight_ = new DirectionalSceneLightSource(1.0f, 1.0f, 1.0f);
+    sunlight_->setRotation(Background::getOrientationAngle(), Background::getOrientationAxis());
+    sunlight_->activate();
+    addChild(sunlight_);
+}
+
+double Space::wrapCoordinate(double value, double halfSize)
+{
+    if (!std::isfinite(value)) return value < 0.0 ? -halfSize : halfSize;
+    if (std::abs(value) <= halfSize) return value;
+    // The place whole cube widths back inside; one that lands on a face counts as inside on
+    // the side it came from, as stepping back a width at a time would leave it.
+    const double full = 2.0 * halfSize;
+    if (value > halfSize) {
+        const double past = std::fmod(value - halfSize, full);
+        return past > 0.0 ? std::min(past - halfSize, halfSize) : halfSize;
+    }
+    const double past = std::fmod(-halfSize - value, full);
+    return past > 0.0 ? std::max(halfSize - past, -halfSize) : -halfSize;
+}
+
+double Space::fadeAlpha(const Vector& position, double halfSize, double margin)
+{
+    const double inner = halfSize - margin;
+    const double beyond = std::max({std::abs(position.x()), std::abs(position.y()), std::abs(position.z())}) - inner;
+    if (!(beyond > 0.0)) return 1.0;
+    if (!(margin > 0.0)) return 0.0;
+    return std::clamp(1.0 - beyond / margin, 0.0, 1.0);
+}
+
+void Space::calculateLater(TimeStep)
+{
+    wrapAndFade();
+    checkCollisions();
+}
+
+void Space::wrapAndFade()
+{
+    const Level& level = GameManager::currentLevel();
+    const double half = level.worldHalfSize;
+    Asteroid::registry().forEach([&](Asteroid* asteroid) {
+        const Vector at = asteroid->getPosition();
+        const Vector wrapped(wrapCoordinate(at.x(), half), wrapCoordinate(at.y(), half), wrapCoordinate(at.z(), half));
+        if (wrapped.x() != at.x() || wrapped.y() != at.y() || wrapped.z() != at.z()) {
+            asteroid->setPosition(wrapped);
+            Rocket::forgetTarget(asteroid);  // it vanished from where the rocket was heading
+        }
+        asteroid->setAlpha(fadeAlpha(wrapped, half, level.fadeMargin));
+    });
+}
+
+void Space::checkCollisions()
+{
+    const std::vector<Asteroid*> asteroids = Asteroid::registry().snapshot();
+    const std::vector<Projectile*> projectiles = Projectile::registry().snapshot();
+    const std::vector<Rocket*> rockets = Rocket::registry().snapshot();
+    const std::vector<Laser*> lasers = Laser::registry().snapshot();
+    // A shot that has hit something is spent, even though it stays until the frame ends.
+    const auto live = [](SceneObject* object) { return !object->isDestroyed(); };
+    for (std::size_t i = 0; i < asteroids.size(); ++i) {
+        Asteroid* asteroid = asteroids[i];
+        for (Projectile* projectile : projectiles)
+            if (live(projectile)) PhysicalSceneObject::collidePair(projectile, asteroid);
+        for (Rocket* rocket : rockets)
+            if (live(rocket)) PhysicalSceneObject::collidePair(rocket, asteroid);
+        // The beam's own test must run: it is the testing side of the pair.
+        for (Laser* laser : lasers) PhysicalSceneObject::collidePair(asteroid, laser);
+        for (std::size_t j = i + 1; j < asteroids.size(); ++j) PhysicalSceneObject::collidePair(asteroids[j], asteroid);
+        if (ship_ != nullptr) PhysicalSceneObject::collidePair(ship_, asteroid);
+    }
+    for (Rocket* rocket : rockets) {
+        for (Projectile* projectile : projectiles)
+            if (live(projectile) && live(rocket)) PhysicalSceneObject::collidePair(projectile, rocket);
+        if (ship_ != nullptr && live(rocket)) PhysicalSceneObject::collidePair(ship_, rocket);
+    }
+}
+
+void Space::gameEventOccurred(GameEvent event)
+{
+    if (event == GameLost) ship_ = nullptr;
+}
+
+void Space::activateNearbyProjectileLights(SceneObject* object, double radius)
+{
+    const Vector here = object->getAbsolutePosition();
+    Projectile::registry().forEach([&](Projectile* projectile) {
+        if ((projectile->getAbsolutePosition() - here).length() < radius) projectile->activate();
+    });
+}
+
+void Space::deactivateProjectileLights()
+{
+    Projectile::registry().forEach([](Projectile* projectile) { projectile->deactivate(); });
+}
