@@ -1,0 +1,58 @@
+#include "app/HelpScreen.h"
+
+#include <string>
+
+namespace {
+const Color textColor(0, 0, 1, 0.7);
+
+struct HelpPage {
+    const char* keys;
+    const char* actions;
+};
+
+// The columns line up line by line: the empty key line stands beside the second line of the
+// middle button's action.
+const HelpPage pages[2] = {
+    {"UP / W\nDOWN / S\nLEFT / A\nRIGHT / D\nleft mouse button\nright mouse button\nmiddle mouse button\n\n"
+     "mouse up\nmouse down\nmouse left\nmouse right",
+     "accelerate\ndecelerate\nstrafe left\nstrafe right\nfire projectiles\nfire homing rockets\nfire laser /\n"
+     "select asteroid\nsteer up\nsteer down\nsteer left\nsteer right"},
+    {"ESC\nP\nH\nF1\nF2\nF3\n+\n-",
+     "show menu\npause/resume\nshow help\nbackground music 1\nbackground music 2\nbackground music 3\n"
+     "background music louder\nbackground music softer\n"},
+};
+
+std::unique_ptr<ScreenTextField> field(double left, double bottom, double width, double height, double size,
+                                       int alignment, const std::string& text)
+{
+    auto textField = std::make_unique<ScreenTextField>("arial", left, bottom, width, height, text);
+    textField->setSize(size);
+    textField->setAlignment(alignment);
+    textField->setColor(textColor);
+    return textField;
+}
+}  // namespace
+
+void HelpScreen::show()
+{
+    fields_.clear();
+    page_ = page_ == 0 ? 1 : 0;
+    buildPage();
+}
+
+void HelpScreen::hide()
+{
+    if (page_ < 0) return;
+    page_ = -1;
+    fields_.clear();
+}
+
+void HelpScreen::buildPage()
+{
+    const HelpPage& page = pages[page_];
+    fields_.push_back(field(0.35, 0.8, 1.0, 0.2, 0.1, ScreenTextPoint::Left, "Help/" + std::to_string(page_ + 1)));
+    fields_.push_back(field(0.0, 0.75, 1.0, 0.03, 0.03, ScreenTextPoint::Center,
+                            "Press any button for more help - Press ESC to exit"));
+    fields_.push_back(field(0.1, 0.125, 0.35, 0.55, 0.04, ScreenTextPoint::TopLeft, page.keys));
+    fields_.push_back(field(0.55, 0.125, 0.35, 0.55, 0.04, ScreenTextPoint::TopLeft, page.actions));
+}

@@ -1,0 +1,65 @@
+#include "app/HighscoreScreen.h"
+
+namespace {
+enum Field { Title, LevelLine, Ranks, Names, Scores, FieldCount };
+
+std::unique_ptr<ScreenTextField> field(double left, double bottom, double width, double height, double size,
+                                       int alignment, const std::string& text)
+{
+    auto textField = std::make_unique<ScreenTextField>("arial", left, bottom, width, height, text);
+    textField->setSize(size);
+    textField->setAlignment(alignment);
+    textField->setColor(Color(0, 0, 1, 0.7));
+    return textField;
+}
+
+std::string rankColumn()
+{
+    std::string ranks;
+    for (std::size_t rank = 1; rank <= HighscoreTable::maxEntries; ++rank) ranks += std::to_string(rank) + "\n";
+    return ranks;
+}
+}  // namespace
+
+HighscoreScreen::HighscoreScreen(HighscoreTable& table, std::vector<std::string> levelNames)
+    : table_(table), levelNames_(std::move(levelNames))
+{
+}
+
+void HighscoreScreen::show(int level)
+{
+    hide();
+    fields_.push_back(field(0.0, 0.8, 1.0, 0.2, 0.1, ScreenTextPoint::Center, "Highscores"));
+    fields_.push_back(field(0.0, 0.7, 1.0, 0.2, 0.07, ScreenTextPoint::Center, ""));
+    fields_.push_back(field(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::TopLeft, rankColumn()));
+    fields_.push_back(field(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::Top, ""));
+    fields_.push_back(field(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::TopRight, ""));
+    shownLevel_ = level;
+    fillLevel();
+}
+
+void HighscoreScreen::nextPage()
+{
+    if (shownLevel_ < 0) return;
+    shownLevel_ = (shownLevel_ + 1) % static_cast<int>(levelNames_.size());
+    fillLevel();
+}
+
+void HighscoreScreen::hide()
+{
+    shownLevel_ = -1;
+    fields_.clear();
+}
+
+void HighscoreScreen::fillLevel()
+{
+    if (fields_.size() != FieldCount) return;
+    std::string names, scores;
+    for (const HighscoreEntry& entry : table_.entries(shownLevel_)) {
+        names += entry.name + "\n";
+        scores += std::to_string(entry.score) + "\n";
+    }
+    fields_[LevelLine]->setText("for level \"" + levelNames_.at(shownLevel_) + "\"");
+    fields_[Names]->setText(names);
+    fields_[Scores]->setText(scores);
+}

@@ -1,0 +1,112 @@
+// Menus under a GL context (the highlight reads the viewport): layout, highlighting by the
+// pointer and choosing with the left button.
+#include "app/Menu.h"
+
+#include <GL/freeglut_std.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/MouseButtonListener.h"
+#include "app/MouseMoveListener.h"
+#include "tests/support/GLContext.h"
+
+namespace {
+struct Chooser : MenuEventListener {
+    void menuEntrySelected(std::string key) override
+    {
+        chosen.push_back(key);
+        if (deleteOnChoice) {
+            delete menu;
+            menu = nullptr;
+        }
+    }
+    std::vector<std::string> chosen;
+    Menu* menu = nullptr;
+    bool deleteOnChoice = false;
+};
+
+// Window pixels (origin top left) of an overlay point, for the 640 x 480 test viewport.
+int pixelX(double x) { return static_cast<int>(x * 640); }
+int pixelY(double y) { return static_cast<int>((1 - y) * 480); }
+
+void pointAt(double x, double y) { dispatchMouseMoved(pixelX(x), pixelY(y)); }
+
+struct MenuGLTest : ::testing::Test {
+    void SetUp() override
+    {
+        pointAt(0.0, 0.0);  // out of the way
+        menu = new Menu(&chooser);
+        chooser.menu = menu;
+        for (const char* key : {"start", "difficulty", "highscores", "help", "credits", "exit"})
+            entries.push_back(menu->addEntry(key == std::string("difficulty") ? "" : key, key));
+        entries[1]->setSize(0.08);
+        entries[1]->setText("Difficulty of next game:\nEasy");
+        menu->addEntry("late", "late");  // lays everything out again with the real heights
+    }
+    void TearDown() override { delete chooser.menu; }
+    Chooser chooser;
+    Menu* menu = nullptr;
+    std::vector<MenuEntry*> entries;
+};
+}  // namespace
+
+TEST_F(MenuGLTest, EntriesAreCentredWithEqualGaps)
+{
+    const double heights = 6 * 0.1 + 0.168;
+    const double gap = (1 - heights) / 8;
+    EXPECT_NEAR(entries[0]->getY(), 1 - gap - 0.05, 1e-9);
+    EXPECT_NEAR(entries[1]->getY(), entries[0]->getY() - 0.05 - gap - 0.084, 1e-9);
+    EXPECT_NEAR(menu->getEntries().back()->getY(), gap + 0.05, 1e-9) << "the same gap below the last";
+    for (auto& entry : menu->getEntries()) EXPECT_EQ(entry->getX(), 0.5);
+}
+
+TEST_F(MenuGLTest, ThePointerHighlightsTheEntryUnderIt)
+{
+    MenuEntry* help = entries[3];
+    pointAt(0.5, help->getY());
+    EXPECT_EQ(menu->getHighlighted(), help);
+    EXPECT_NEAR(help->getSize(), 0.1 * Menu::highlightGrowth, 1e-12);
+
+    pointAt(0.5 + help->getWidth() / 4, help->getY());  // still inside: nothing changes
+    EXPECT_NEAR(help->getSize(), 0.1 * Menu::highlightGrowth, 1e-12);
+
+    for (int i = 0; i < 5; ++i) {  // in and out again does not make it grow
+        pointAt(0.5, entries[4]->getY());
+        pointAt(0.5, help->getY());
+    }
+    EXPECT_NEAR(help->getSize(), 0.1 * Menu::highlightGrowth, 1e-12);
+    EXPECT_NEAR(entries[4]->getSize(), 0.1, 1e-12);
+
+    pointAt(0.98, help->getY());  // in its band but beside its text
+    EXPECT_EQ(menu->getHighlighted(), nullptr);
+    EXPECT_NEAR(help->getSize(), 0.1, 1e-12);
+}
+
+TEST_F(MenuGLTest, OnlyTheLeftButtonChoosesAndTheHighlightDecides)
+{
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, 0, 0);
+    EXPECT_TRUE(chooser.chosen.empty()) << "nothing highlighted";
+    pointAt(0.5, entries[2]->getY());
+    dispatchMouseButtonReleased(GLUT_RIGHT_BUTTON, 0, 0);
+    dispatchMouseButtonReleased(GLUT_MIDDLE_BUTTON, 0, 0);
+    EXPECT_TRUE(chooser.chosen.empty());
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, 1, 1);  // where the release happens does not count
+    EXPECT_EQ(chooser.chosen, std::vector<std::string>{"highscores"});
+}
+
+TEST_F(MenuGLTest, AHiddenMenuIgnoresTheMouseAndTheListenerMayDeleteIt)
+{
+    menu->hide();
+    EXPECT_FALSE(entries[0]->isVisible());
+    pointAt(0.5, entries[0]->getY());
+    EXPECT_EQ(menu->getHighlighted(), nullptr);
+    menu->show();  // looks where the pointer rests at once
+    EXPECT_EQ(menu->getHighlighted(), entries[0]);
+
+    chooser.deleteOnChoice = true;
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, 0, 0);
+    EXPECT_EQ(chooser.chosen, std::vector<std::string>{"start"});
+    EXPECT_EQ(chooser.menu, nullptr);
+    dispatchMouseMoved(10, 10);  // no listener left behind
+}

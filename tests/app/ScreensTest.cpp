@@ -1,0 +1,73 @@
+// The help, credits and highscore screens: what they show and how they page.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/CreditsScreen.h"
+#include "app/HelpScreen.h"
+#include "app/HighscoreScreen.h"
+
+TEST(ScreensTest, HelpOpensOnPageOneAndAlternates)
+{
+    HelpScreen help;
+    help.show();
+    ASSERT_EQ(help.fields().size(), 4u);
+    EXPECT_EQ(help.fields()[0]->getText(), "Help/1");
+    help.show();
+    EXPECT_EQ(help.fields()[0]->getText(), "Help/2");
+    help.show();
+    EXPECT_EQ(help.page(), 0);
+    help.hide();
+    EXPECT_FALSE(help.isShown());
+    EXPECT_TRUE(help.fields().empty());
+    help.show();
+    EXPECT_EQ(help.fields()[0]->getText(), "Help/1") << "reopening starts again at page 1";
+    // The keys and their actions line up line by line.
+    EXPECT_EQ(help.fields()[2]->getLines().size(), help.fields()[3]->getLines().size());
+    EXPECT_EQ(help.fields()[2]->getLines()[7], "");
+    EXPECT_EQ(help.fields()[3]->getLines()[7], "select asteroid");
+}
+
+TEST(ScreensTest, CreditsNameThreePeopleInTheirRoles)
+{
+    const std::string text = CreditsScreen::creditsText();
+    EXPECT_EQ(text.rfind("Project Leader:\n        ", 0), 0u);
+    const auto lines = ScreenTextPoint::splitLines(text);
+    ASSERT_EQ(lines.size(), 7u * 3 - 1);
+    // People by role: 1, 2, 3, 2, 3, 1, 1.
+    EXPECT_EQ(lines[1], lines[16]);
+    EXPECT_EQ(lines[1], lines[19]);
+    EXPECT_EQ(lines[4], lines[10]);
+    EXPECT_EQ(lines[7], lines[13]);
+    EXPECT_NE(lines[1], lines[4]);
+    EXPECT_NE(lines[4], lines[7]);
+    EXPECT_EQ(lines[18], "Graphics Engine:");
+
+    CreditsScreen credits;
+    credits.show();
+    EXPECT_TRUE(credits.isShown());
+    credits.hide();
+    EXPECT_FALSE(credits.isShown());
+}
+
+TEST(ScreensTest, HighscoresPageThroughTheLevels)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("screens-" + std::to_string(::getpid()));
+    HighscoreTable table(path.string(), 4);
+    table.add(3, 900, "Ann");
+    table.add(3, 700, "Bob");
+    HighscoreScreen screen(table, {"Easy", "Medium", "Hard", "Impossible"});
+    screen.show(3);
+    ASSERT_EQ(screen.fields().size(), 5u);
+    EXPECT_EQ(screen.fields()[1]->getText(), "for level \"Impossible\"");
+    EXPECT_EQ(screen.fields()[3]->getText(), "Ann\nBob");
+    EXPECT_EQ(screen.fields()[4]->getText(), "900\n700");
+    screen.nextPage();
+    EXPECT_EQ(screen.shownLevel(), 0) << "from the last level back to the first";
+    EXPECT_EQ(screen.fields()[1]->getText(), "for level \"Easy\"");
+    EXPECT_EQ(screen.fields()[3]->getText(), "");
+    EXPECT_EQ(screen.fields()[2]->getLines().size(), 10u) << "the ranks always show 1 to 10";
+    screen.hide();
+    EXPECT_EQ(screen.shownLevel(), -1);
+    std::filesystem::remove(path);
+}
