@@ -1,0 +1,284 @@
+// The game flow's state machine, row by row, with the real menus, screens and world under an
+// off-screen GL context. The game runs in a scratch folder, so its highscore file is its own.
+#include <GL/freeglut_std.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/GameManager.h"
+#include "app/KeyboardListener.h"
+#include "app/Level.h"
+#include "overlay/ScreenTextPoint.h"
+#include "sound/GameSounds.h"
+#include "tests/support/DataFolder.h"
+#include "tests/support/RecordingPlatform.h"
+#include "tests/support/TemporaryFolder.h"
+#include "world/SpaceManager.h"
+
+namespace {
+constexpr unsigned char escape = 27;
+
+class GameFlowGLTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* data : {"models", "fonts", "Sound"})
+            std::filesystem::create_directory_symlink(std::filesystem::absolute(DataFolder::path(data)),
+                                                      folder.path() / data);
+        folder.enter();
+        int argc = 1;
+        char name[] = "rubblestorm";
+        char* argv[] = {name, nullptr};
+        GameManager::initialize(&argc, argv);
+        game = GameManager::getInstance();
+    }
+    void TearDown() override { GameManager::shutdown(); }
+
+    void press(unsigned char key)
+    {
+        dispatchKeyPressed(key);
+        dispatchKeyReleased(key);
+    }
+    void choose(const std::string& key) { game->menuEntrySelected(key); }
+    void startGame()
+    {
+        choose("start");
+        ASSERT_EQ(game->getState(), GameState::Running);
+    }
+
+    TemporaryFolder folder;
+    RecordingPlatform platform;
+    GameManager* game = nullptr;
+};
+}  // namespace
+
+TEST_F(GameFlowGLTest, StartsInTheMainMenuWithItsMusic)
+{
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+    ASSERT_NE(game->getMainMenu(), nullptr);
+    EXPECT_EQ(game->getMainMenu()->getEntries().size(), 6u);
+    EXPECT_EQ(game->getMainMenu()->getEntries()[1]->getText(), "Difficulty of next game:\nEasy");
+    EXPECT_FALSE(menuMusic().isPaused());
+    EXPECT_TRUE(platform.systemCursorVisible) << "menus are worked with the system pointer";
+    EXPECT_TRUE(game->getTimer().isPaused());
+}
+
+TEST_F(GameFlowGLTest, DifficultyCyclesThroughTheLevels)
+{
+    for (const char* level : {"Medium", "Hard", "Impossible", "Easy"}) {
+        choose("difficulty");
+        EXPECT_EQ(game->getMainMenu()->getEntries()[1]->getText(), std::string("Difficulty of next game:\n") + level);
+    }
+    EXPECT_EQ(game->getSelectedLevel(), 0);
+}
+
+TEST_F(GameFlowGLTest, ScreensOfTheMainMenuAndBack)
+{
+    press('h');
+    EXPECT_EQ(game->getState(), GameState::MainMenu) << "H does nothing in the main menu";
+
+    choose("help");
+    EXPECT_EQ(game->getState(), GameState::Help);
+    EXPECT_FALSE(game->getMainMenu()->isActive());
+    press('x');
+    game->mouseButtonPressed(GLUT_RIGHT_BUTTON, 0, 0);
+    EXPECT_EQ(game->getHelpScreen().page(), 0) << "pages 1, 2, 1";
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+    EXPECT_TRUE(game->getMainMenu()->isActive());
+
+    choose("difficulty");
+    choose("highscores");
+    EXPECT_EQ(game->getState(), GameState::Highscores);
+    EXPECT_EQ(game->getHighscoreScreen().shownLevel(), 1) << "the selected level's table";
+    dispatchSpecialKeyPressed(GLUT_KEY_F7);
+    EXPECT_EQ(game->getHighscoreScreen().shownLevel(), 2);
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+
+    choose("credits");
+    EXPECT_EQ(game->getState(), GameState::Credits);
+    press('q');
+    EXPECT_EQ(game->getState(), GameState::Credits);
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+    EXPECT_EQ(platform.exitStatus, -1);
+}
+
+TEST_F(GameFlowGLTest, EscapeAndExitEndTheProgramFromTheMainMenu)
+{
+    press(escape);
+    EXPECT_EQ(platform.exitStatus, 0);
+    platform.exitStatus = -1;
+    choose("exit");
+    EXPECT_EQ(platform.exitStatus, 0);
+}
+
+TEST_F(GameFlowGLTest, AGameStartsOnTheSelectedLevel)
+{
+    choose("difficulty");
+    choose("difficulty");  // Hard
+    startGame();
+    EXPECT_EQ(game->getMainMenu(), nullptr);
+    ASSERT_NE(game->getWorld(), nullptr);
+    EXPECT_EQ(GameManager::currentLevel().asteroidCounts[0].count, 12);
+    EXPECT_FALSE(game->getTimer().isPaused());
+    EXPECT_EQ(game->getScore(), 0);
+    EXPECT_TRUE(menuMusic().isPaused()) << "the menu music fades out";
+    EXPECT_FALSE(backgroundMusic().isPaused());
+    EXPECT_FALSE(platform.systemCursorVisible) << "the game is flown with the crosshair";
+}
+
+TEST_F(GameFlowGLTest, PauseHelpAndTheInGameMenu)
+{
+    startGame();
+    press('p');
+    EXPECT_EQ(game->getState(), GameState::Paused);
+    EXPECT_TRUE(game->getTimer().isPaused());
+    press('H');
+    EXPECT_EQ(game->getState(), GameState::Help);
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::Paused) << "help opened from a pause returns to it";
+    press('P');
+    EXPECT_EQ(game->getState(), GameState::Running);
+
+    press('h');
+    EXPECT_TRUE(game->getTimer().isPaused());
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::Running);
+    EXPECT_FALSE(game->getTimer().isPaused()) << "game time goes on from where it stopped";
+
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::GameMenu);
+    ASSERT_NE(game->getGameMenu(), nullptr);
+    press('p');
+    press('h');
+    EXPECT_EQ(game->getState(), GameState::GameMenu) << "P and H do nothing in the in-game menu";
+    choose("help");
+    EXPECT_EQ(game->getState(), GameState::Help);
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::GameMenu);
+    choose("highscores");
+    EXPECT_EQ(game->getState(), GameState::Highscores);
+    EXPECT_EQ(game->getHighscoreScreen().shownLevel(), 0) << "the game's own level";
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::GameMenu);
+    choose("resume");
+    EXPECT_EQ(game->getState(), GameState::Running);
+    EXPECT_EQ(game->getGameMenu(), nullptr);
+    press(escape);
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::Running) << "ESC closes the in-game menu too";
+}
+
+TEST_F(GameFlowGLTest, TheFirstGameOverWinsAndPointsAfterItAreLost)
+{
+    startGame();
+    game->addScore(2.7);
+    EXPECT_EQ(game->getScore(), 200) << "whole points times the score factor";
+    game->gameEventOccurred(GameLost);
+    EXPECT_EQ(game->getState(), GameState::Lost);
+    game->gameEventOccurred(GameWon);
+    EXPECT_EQ(game->getMessage().getText(), "GAME OVER\nYou lost the game!");
+    EXPECT_TRUE(game->getMessage().isVisible());
+    game->addScore(5);
+    EXPECT_EQ(game->getScore(), 200);
+    EXPECT_TRUE(backgroundMusic().isPaused());
+    EXPECT_FALSE(loseJingle().isPaused());
+}
+
+TEST_F(GameFlowGLTest, ANewHighscoreIsEnteredByName)
+{
+    startGame();
+    game->addScore(3);
+    game->gameEventOccurred(GameWon);
+    press(escape);
+    ASSERT_EQ(game->getState(), GameState::NameEntry);
+    EXPECT_TRUE(platform.keyRepeat) << "typing repeats held keys";
+    press(8);  // backspace on an empty name
+    for (char c : std::string("Captain Rubblestorm The Great")) press(static_cast<unsigned char>(c));
+    EXPECT_EQ(game->getNameField().getText(), "Captain Rubblestorm ") << "at most 20 characters";
+    press(8);
+    press('!');
+    press(13);
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+    EXPECT_FALSE(platform.keyRepeat);
+    EXPECT_EQ(game->getWorld(), nullptr) << "the world goes with the return to the main menu";
+    const auto& easy = game->getHighscoreTable().entries(0);
+    ASSERT_EQ(easy.size(), 1u);
+    EXPECT_EQ(easy[0].name, "Captain Rubblestorm!");
+    EXPECT_EQ(easy[0].score, 300);
+    EXPECT_TRUE(std::filesystem::exists("highscores.dat"));
+}
+
+TEST_F(GameFlowGLTest, FinishingAGame)
+{
+    startGame();
+    press(escape);
+    choose("finish");
+    EXPECT_EQ(game->getState(), GameState::MainMenu) << "no points, no name entry";
+    EXPECT_FALSE(menuMusic().isPaused());
+
+    startGame();
+    game->addScore(1);
+    press(escape);
+    choose("finish");
+    ASSERT_EQ(game->getState(), GameState::NameEntry);
+    EXPECT_NE(game->getWorld(), nullptr) << "kept behind the name entry";
+    press(escape);
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+    EXPECT_TRUE(game->getHighscoreTable().entries(0).empty()) << "ESC skips the entry";
+}
+
+TEST_F(GameFlowGLTest, AnEmptyNameKeepsTheLastOne)
+{
+    for (int round = 0; round < 2; ++round) {
+        startGame();
+        game->addScore(1 + round);
+        game->gameEventOccurred(GameLost);
+        press(escape);
+        ASSERT_EQ(game->getState(), GameState::NameEntry);
+        if (round == 0) {
+            press('X');
+            EXPECT_EQ(game->getNameField().getText(), "X");
+            press(8);
+        } else {
+            EXPECT_EQ(game->getNameField().getText(), "") << "the field keeps its text between games";
+        }
+        press(13);
+    }
+    const auto& easy = game->getHighscoreTable().entries(0);
+    ASSERT_EQ(easy.size(), 2u);
+    EXPECT_EQ(easy[0].name, "unknown");
+}
+
+TEST_F(GameFlowGLTest, VolumeKeysActOnTheMusicThatPlays)
+{
+    press('5');
+    EXPECT_NEAR(menuMusic().getVolume(), 5.0 / 9.0 * 255.0, 1e-3) << "the menu music in the menus";
+    dispatchKeyPressed('+');
+    EXPECT_TRUE(menuMusic().isAdjusting());
+    dispatchKeyPressed('-');
+    EXPECT_FALSE(menuMusic().isAdjusting()) << "both keys together stop the ramp";
+    dispatchKeyReleased('-');
+    dispatchKeyReleased('=');  // '+' let go after Shift
+    EXPECT_FALSE(menuMusic().isAdjusting());
+
+    startGame();
+    press('9');
+    EXPECT_NEAR(backgroundMusic().getVolume(), 255.0, 1e-3) << "the background music in a game";
+}
+
+TEST_F(GameFlowGLTest, TheWorldAdvancesOnlyWhileTheGameRunsOrShowsItsEnd)
+{
+    startGame();
+    game->frame();
+    press('p');
+    const double pausedAt = game->getTimer().getElapsed();
+    for (int i = 0; i < 3; ++i) game->frame();
+    EXPECT_EQ(game->getTimer().getElapsed(), pausedAt);
+    press('p');
+    game->gameEventOccurred(GameLost);
+    game->frame();  // the world keeps moving behind the message
+    EXPECT_EQ(game->getState(), GameState::Lost);
+}
