@@ -40,9 +40,12 @@ fail() {
     exit 1
 }
 
-# Starts the game in the scratch folder with the given arguments; waits for its window.
+# Starts the game in the scratch folder; waits for its window, then $1 seconds (default 1).
+# Further arguments go to the game. GAME_ENV may hold extra environment settings (VAR=value).
 start_game() {
-    (cd "$WORK" && exec "$GAME_BINARY" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
+    settle=${1:-1}
+    [ $# -gt 0 ] && shift
+    (cd "$WORK" && exec env ${GAME_ENV:-} "$GAME_BINARY" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
     GAME_PID=$!
     for _ in $(seq 1 100); do
         GAME_WINDOW=$(xdotool search --name '^Rubblestorm$' 2>/dev/null | head -n 1 || true)
@@ -50,7 +53,7 @@ start_game() {
         sleep 0.1
     done
     [ -n "$GAME_WINDOW" ] || fail "no game window appeared"
-    sleep "${1:-1}" 2>/dev/null || sleep 1
+    sleep "$settle"
 }
 
 assert_alive() {
@@ -64,16 +67,19 @@ stop_game() {
     GAME_PID=""
 }
 
-# Waits up to $1 seconds for the game to end by itself; prints its exit status.
+# Waits up to $1 seconds for the game to end by itself and sets GAME_STATUS to its exit
+# status. (Call it directly, not in $(...): only this shell can reap the game.)
 wait_for_exit() {
     for _ in $(seq 1 $(($1 * 10))); do
-        if ! kill -0 "$GAME_PID" 2>/dev/null; then
-            status=0
-            wait "$GAME_PID" || status=$?
+        state=$(ps -o stat= -p "$GAME_PID" 2>/dev/null || true)
+        case "$state" in
+        "" | Z*)
+            GAME_STATUS=0
+            wait "$GAME_PID" || GAME_STATUS=$?
             GAME_PID=""
-            echo "$status"
             return 0
-        fi
+            ;;
+        esac
         sleep 0.1
     done
     fail "the game did not end within $1 s"
@@ -93,6 +99,27 @@ mean_brightness() {
     else
         "$CONVERT" "$1" -colorspace Gray -format '%[fx:mean]' info:
     fi
+}
+
+# How much bluer than red a region "WxH+X+Y" of an image is, on average (0..1): the game's
+# menus and screens are written in blue.
+blueness() {
+    "$CONVERT" "$1" -crop "$2" +repage -format '%[fx:mean.b-mean.r]' info:
+}
+
+# Mean of one channel (r, g or b) over a region.
+channel_mean() {
+    "$CONVERT" "$1" -crop "$2" +repage -format "%[fx:mean.$3]" info:
+}
+
+# Number of pixels that differ between two screenshots, over the whole screen or a region.
+pixels_differing() {
+    if [ -n "${3:-}" ]; then
+        "$CONVERT" "$1" -crop "$3" +repage "$WORK/a.png"
+        "$CONVERT" "$2" -crop "$3" +repage "$WORK/b.png"
+        set -- "$WORK/a.png" "$WORK/b.png"
+    fi
+    compare -metric AE "$1" "$2" null: 2>&1 || true
 }
 
 # Number of distinct colours of an image: a rough measure of how much it shows.
