@@ -13,6 +13,8 @@ void SceneObjectEmitter::setTargetScene(Scene* targetScene)
 
 void SceneObjectEmitter::setFactory(DynamicSceneObjectFactory* factory) { factory_ = factory; }
 
+bool SceneObjectEmitter::isReady() const { return known_ >= 2 && factory_ != nullptr && targetIsAbove(); }
+
 void SceneObjectEmitter::emitOne() { emit(1); }
 
 void SceneObjectEmitter::emit(int count)
