@@ -23,6 +23,8 @@ struct LevelCase {
     double halfSize;
 };
 
+void PrintTo(const LevelCase& level, std::ostream* out) { *out << level.name; }
+
 class WorldLevelsGLTest : public ::testing::TestWithParam<LevelCase> {
 protected:
     void SetUp() override { GLContext::resize(640, 360); }
