@@ -12,7 +12,7 @@
 namespace {
 SceneObject* currentShooter = nullptr;
 
-constexpr double octagon[][2] = {{0.414, 1}, {-0.414, 1}, {-1, 0.414}, {-1, -0.414},
+constexpr double octagon[][2] = {{0.414, 1},   {-0.414, 1}, {-1, 0.414}, {-1, -0.414},
                                  {-0.414, -1}, {0.414, -1}, {1, -0.414}, {1, 0.414}};
 }  // namespace
 

@@ -77,10 +77,7 @@ Vector randomBoxVector(double low, double high)
     return Vector(randomDouble(low, high), randomDouble(low, high), randomDouble(low, high));
 }
 
-Vector actualVelocity(const DynamicSceneObject& object)
-{
-    return object.isMoving() ? object.getVelocity() : Vector();
-}
+Vector actualVelocity(const DynamicSceneObject& object) { return object.isMoving() ? object.getVelocity() : Vector(); }
 }  // namespace
 
 Asteroid::Asteroid(double size, int kind, double graceTime) : size_(size), kind_(kind), graceTime_(graceTime)

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "world/Glow.h"
+
 void Cloud::calculate(TimeStep step)
 {
     // The self-destroying part counts down in the deferred pass, after this update.
@@ -18,16 +20,10 @@ void Cloud::calculate(TimeStep step)
 
 unsigned Cloud::compileGlow(const Color& rim)
 {
-    static constexpr double octagon[][2] = {{0.414, 1},   {-0.414, 1}, {-1, 0.414}, {-1, -0.414}, {-0.414, -1},
-                                            {0.414, -1}, {1, -0.414}, {1, 0.414},  {0.414, 1}};
     const unsigned list = glGenLists(1);
     glNewList(list, GL_COMPILE);
     glDepthMask(GL_FALSE);
-    glBegin(GL_TRIANGLE_FAN);
-    glVertex3d(0, 0, 0);
-    rim.apply();
-    for (const auto& corner : octagon) glVertex3d(corner[0], corner[1], 0);
-    glEnd();
+    drawGlow(rim);
     glDepthMask(GL_TRUE);
     glEndList();
     return list;

@@ -4,6 +4,7 @@
 
 #include "app/GameManager.h"
 #include "app/Level.h"
+#include "world/Glow.h"
 
 namespace {
 const Color& projectileColor() { return GameManager::currentLevel().projectileColor; }
@@ -13,29 +14,16 @@ struct GlowLists {
     unsigned bare;    // the caller sets the centre colour
 };
 
-// The glow in the object's plane: white at the centre, the projectile colour fading out to an
-// octagon whose edges lie 1 from the centre.
-void drawGlow()
-{
-    static constexpr double octagon[][2] = {{0.414, 1},   {-0.414, 1}, {-1, 0.414}, {-1, -0.414}, {-0.414, -1},
-                                            {0.414, -1}, {1, -0.414}, {1, 0.414},  {0.414, 1}};
-    glBegin(GL_TRIANGLE_FAN);
-    glVertex3d(0, 0, 0);
-    Color(projectileColor(), 0.0).apply();
-    for (const auto& corner : octagon) glVertex3d(corner[0], corner[1], 0);
-    glEnd();
-}
-
 const GlowLists& glowLists()
 {
     static const GlowLists lists = [] {
         GlowLists made{glGenLists(1), glGenLists(1)};
         glNewList(made.opaque, GL_COMPILE);
         glColor4d(1, 1, 1, 1);
-        drawGlow();
+        drawGlow(Color(projectileColor(), 0.0));
         glEndList();
         glNewList(made.bare, GL_COMPILE);
-        drawGlow();
+        drawGlow(Color(projectileColor(), 0.0));
         glEndList();
         return made;
     }();

@@ -25,7 +25,9 @@ void ProjectileGun::calculate(TimeStep step)
     Scene::calculate(step);
     const Level& level = GameManager::currentLevel();
     cooldown_ -= step.delta;
-    if (cooldown_ > 0.0 || !firing_ || ship_ == nullptr || !ship_->hasEnergy(level.projectileEnergy)) return;
+    // A muzzle that cannot release a shot yet (the first frame of a game) costs nothing.
+    if (cooldown_ > 0.0 || !firing_ || ship_ == nullptr || !isReady() || !ship_->hasEnergy(level.projectileEnergy))
+        return;
     ship_->useEnergy(level.projectileEnergy);
     emit(1);
     cooldown_ = level.projectileInterval;

@@ -96,7 +96,7 @@ bool RocketGun::fire(SceneObject* target)
 
 bool RocketGun::launch(int& count, double& reload, Model* railModel, ModelScreenCounter& counter, SceneObject* target)
 {
-    if (reload > 0.0 || count <= 0) return false;
+    if (reload > 0.0 || count <= 0 || !isReady()) return false;  // a rail not yet ready keeps its rocket
     rocketFactory_->setTarget(target);
     emitOne();
     reload = GameManager::currentLevel().rocketReloadTime;

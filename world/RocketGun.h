@@ -1,10 +1,11 @@
 #pragma once
 // RocketGun: the two rocket rails under the ship's wings, used in turn. A launch takes the
 // rocket of the rail that is due; each rail then reloads for rocketReloadTime. Asking for a
-// rocket while the due rail reloads, or with none left, plays "RocketError" and changes
-// nothing. Each rail shows its rocket while it is loaded, and two overlay counters show the
-// rockets left per rail, with a spinning rocket beside each. The stock is kept balanced so
-// that the rail due next holds at least as many rockets as the other. Rockets cost no energy.
+// rocket while the due rail reloads, or with none left, or before the rails know where they
+// are (the first frame of a game), plays "RocketError" and changes nothing. Each rail shows
+// its rocket while it is loaded, and two overlay counters show the rockets left per rail,
+// with a spinning rocket beside each. The stock is kept balanced so that the rail due next
+// holds at least as many rockets as the other. Rockets cost no energy.
 // Depends on SceneObjectEmitterPair, RocketFactory, Model, ModelScreenCounter, Level.
 #include <memory>
 

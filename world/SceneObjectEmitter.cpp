@@ -13,6 +13,8 @@ void SceneObjectEmitter::setTargetScene(Scene* targetScene)
 
 void SceneObjectEmitter::setFactory(DynamicSceneObjectFactory* factory) { factory_ = factory; }
 
+bool SceneObjectEmitter::isReady() const { return known_ >= 2 && factory_ != nullptr && targetIsAbove(); }
+
 void SceneObjectEmitter::emitOne() { emit(1); }
 
 void SceneObjectEmitter::emit(int count)
@@ -58,7 +60,8 @@ void SceneObjectEmitter::calculateLater(TimeStep step)
         const Vector newVelocity = (places_[0].origin() - places_[1].origin()) / dt;
         const Vector oldVelocity = known_ == 3 ? (places_[1].origin() - places_[2].origin()) / dt : newVelocity;
         double releaseTime = lastStep_.time;
-        if (lastEmission_ != -1.0 && lastEmission_ + interval_ > lastStep_.time) releaseTime = lastEmission_ + interval_;
+        if (lastEmission_ != -1.0 && lastEmission_ + interval_ > lastStep_.time)
+            releaseTime = lastEmission_ + interval_;
         for (int made = 0; releaseTime < step.time && made < maxEmissionsPerFrame; ++made) {
             const double s = (releaseTime - lastStep_.time) / dt;
             emitAt(places_[1].blend(places_[0], s), oldVelocity.interpolate(newVelocity, s), releaseTime, step.time);

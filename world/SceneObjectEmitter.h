@@ -27,6 +27,8 @@ public:
     // Also forgets the places remembered relative to the former target.
     virtual void setTargetScene(Scene* targetScene);
     virtual void setFactory(DynamicSceneObjectFactory* factory);
+    // Whether emit would release an object now: a target above, a factory, and two places.
+    virtual bool isReady() const;
     virtual void emitOne();
     // Releases one object now; a pair releases `count`, alternating its emitters.
     virtual void emit(int count);

@@ -38,3 +38,9 @@ void SceneObjectEmitterPair::emit(int count)
         useFirst_ = !useFirst_;
     }
 }
+
+bool SceneObjectEmitterPair::isReady() const
+{
+    const SceneObjectEmitter* due = useFirst_ ? first_ : second_;
+    return due != nullptr && due->isReady();
+}

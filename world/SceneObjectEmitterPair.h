@@ -19,6 +19,8 @@ public:
     void setAlignRotation(bool align) override;
     // `count` emissions, alternating from the emitter that is due.
     void emit(int count) override;
+    // Whether the emitter that is due is ready.
+    bool isReady() const override;
 
     bool isFirstDue() const { return useFirst_; }
     SceneObjectEmitter* getFirst() const { return first_; }

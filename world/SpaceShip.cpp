@@ -63,8 +63,8 @@ SpaceShip::SpaceShip(Scene* world)
 
     lifeBeam_ = beam(0.01, false, Color(0, 1, 0));
     shieldBeam_ = beam(0.505, true, Color(0, 0, 1));
-    energyBeam_ = std::make_unique<TwoSidedColorScreenBeam>(0.01, 0.045, 0.98, 0.025, true, false,
-                                                            Color(1, 1, 0, 0.3), Color(1, 1, 0, 0.9), 1.0);
+    energyBeam_ = std::make_unique<TwoSidedColorScreenBeam>(0.01, 0.045, 0.98, 0.025, true, false, Color(1, 1, 0, 0.3),
+                                                            Color(1, 1, 0, 0.9), 1.0);
     laserGun_ = new LaserGun(this);
     addChild(laserGun_);
     setCullable(true);

@@ -29,7 +29,8 @@ std::vector<Asteroid*> asteroids() { return Asteroid::registry().snapshot(); }
 int colorClouds(Space* world)
 {
     int count = 0;
-    for (SceneObject* child : world->getChildren()) count += dynamic_cast<ColorCloudFactory::ColorCloud*>(child) != nullptr;
+    for (SceneObject* child : world->getChildren())
+        count += dynamic_cast<ColorCloudFactory::ColorCloud*>(child) != nullptr;
     return count;
 }
 

@@ -79,7 +79,8 @@ TEST(WeaponsGLTest, ShotsWaitForEnergy)
         ++frames;
     }
     EXPECT_NEAR(frames * dt, 1.0 / 6.0 + dt, 1.5 * dt);
-    EXPECT_EQ(ship->useEnergy(100.0), ship->getEnergy() + ship->useEnergy(0.0)) << "what is left is taken";
+    const double left = ship->getEnergy();
+    EXPECT_EQ(ship->useEnergy(100.0), left) << "asking for more takes what is left";
     EXPECT_EQ(ship->getEnergy(), 0.0);
     EXPECT_FALSE(ship->hasEnergy(0.5));
     EXPECT_TRUE(ship->hasEnergy(0.0));
@@ -309,4 +310,21 @@ TEST(WeaponsGLTest, ABeamWithoutDirectionOrAtItsTargetHitsSensibly)
     EXPECT_TRUE(inside.hit);
     EXPECT_TRUE(inside.point.isFinite());
     EXPECT_NEAR(beam->getRange(), 0.1, 1e-12) << "a hit at the start is drawn 0.1 long";
+}
+
+TEST(WeaponsGLTest, NothingIsPaidForBeforeTheMuzzlesKnowWhereTheyAre)
+{
+    TestWorld test;  // one update without time: each muzzle knows one place
+    SpaceShip* ship = test.ship();
+    const double energy = ship->getEnergy();
+    EXPECT_FALSE(ship->fireRockets(nullptr));
+    EXPECT_EQ(ship->getRocketGun()->getLeftCount(), 16) << "the rocket stays on its rail";
+    ship->startFiringProjectiles();
+    test.frame(0.0);
+    EXPECT_EQ(ship->getEnergy(), energy);
+    EXPECT_TRUE(Projectile::registry().empty());
+    test.frame();  // the muzzles learn their second place after the gun's turn
+    test.frame();
+    EXPECT_EQ(Projectile::registry().size(), 1u) << "then it fires at once";
+    EXPECT_TRUE(ship->fireRockets(nullptr));
 }
