@@ -530,8 +530,9 @@ void GameManager::startNameEntry()
     Platform::get().setKeyRepeat(true);
     nameField_->show();
     namePrompt_->show();
-    if (world_ != nullptr) {
-        if (SpaceShip* ship = Space::getInstance()->getShip()) ship->setEngineSpeed(0.0);
+    // The ship waits behind the prompt with its engine quiet.
+    if (Space* space = Space::current()) {
+        if (SpaceShip* ship = space->getShip()) ship->setEngineSpeed(0.0);
     }
     state_ = GameState::NameEntry;
 }

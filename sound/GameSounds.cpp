@@ -44,6 +44,12 @@ Sample& explosion2Sample()
     return sample;
 }
 
+Sample& explosion1Sample()
+{
+    static Sample& sample = kept<Sample>("Explosion1", 100.0f);
+    return sample;
+}
+
 FadingStream& menuMusic()
 {
     static FadingStream& stream = kept<FadingStream>("Menu", 127.5f, true);
@@ -84,6 +90,7 @@ namespace {
     rocketErrorSample();
     explosion3Sample();
     explosion2Sample();
+    explosion1Sample();
     menuMusic();
     winJingle();
     loseJingle();

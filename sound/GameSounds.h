@@ -18,6 +18,7 @@ Sample& rocketSample();       // "Rocket" 127.5: every rocket launched
 Sample& rocketErrorSample();  // "RocketError" 127.5: a rocket that cannot be launched
 Sample& explosion3Sample();   // "Explosion3" 60: the ship's collisions
 Sample& explosion2Sample();   // "Explosion2" 60: the ship hit by an asteroid
+Sample& explosion1Sample();   // "Explosion1" 100: an asteroid bursting
 
 // Music.
 FadingStream& menuMusic();           // "Menu" 127.5, looping

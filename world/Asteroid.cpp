@@ -1,5 +1,7 @@
 #include "world/Asteroid.h"
 
+#include "sound/GameSounds.h"
+
 #include <GL/gl.h>
 
 #include <array>
@@ -152,6 +154,7 @@ void Asteroid::onCollision(PhysicalSceneObject* other, Vector point, double dama
         }
         disableSelection();
         setCollidable(false);
+        explosion1Sample().play();
         if (!byRock) pointsHandler()(getHardness() * maxLife_);
     } else {
         lifeBeam_->setLife(life_ / maxLife_, !byRock);
