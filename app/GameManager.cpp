@@ -253,14 +253,10 @@ void GameManager::handleMainMenu(GameCommand command)
             state_ = GameState::Running;
             break;
         case GameCommand::ShowHighscores:
-            mainMenu_->hide();
-            highscoreScreen_.show(selectedLevel_);
-            state_ = GameState::Highscores;
+            openHighscores(*mainMenu_, selectedLevel_);
             break;
         case GameCommand::ShowHelp:
-            mainMenu_->hide();
-            help_.show();
-            state_ = GameState::Help;
+            openHelp(*mainMenu_);
             break;
         case GameCommand::ShowCredits:
             mainMenu_->hide();
@@ -280,8 +276,7 @@ void GameManager::handleRunning(GameCommand command)
 {
     switch (command) {
         case GameCommand::TogglePause:
-            timer_.setPaused(true);
-            world_->setPaused(true);
+            stopTheWorld();
             state_ = GameState::Paused;
             break;
         case GameCommand::ShowHelp:
@@ -292,8 +287,7 @@ void GameManager::handleRunning(GameCommand command)
             break;
         case GameCommand::Back:
             buildGameMenu();
-            timer_.setPaused(true);
-            world_->setPaused(true);
+            stopTheWorld();
             state_ = GameState::GameMenu;
             break;
         case GameCommand::GameLost:
@@ -324,9 +318,7 @@ void GameManager::handlePaused(GameCommand command)
             state_ = GameState::GameMenu;
             break;
         case GameCommand::TogglePause:
-            timer_.setPaused(false);
-            world_->setPaused(false);
-            state_ = GameState::Running;
+            resumeTheWorld();
             break;
         case GameCommand::ShowHelp:
             help_.show();
@@ -344,19 +336,13 @@ void GameManager::handleGameMenu(GameCommand command)
         case GameCommand::Resume:
         case GameCommand::Back:
             deleteGameMenu();
-            timer_.setPaused(false);
-            world_->setPaused(false);
-            state_ = GameState::Running;
+            resumeTheWorld();
             break;
         case GameCommand::ShowHighscores:
-            gameMenu_->hide();
-            highscoreScreen_.show(gameLevel_);
-            state_ = GameState::Highscores;
+            openHighscores(*gameMenu_, gameLevel_);
             break;
         case GameCommand::ShowHelp:
-            gameMenu_->hide();
-            help_.show();
-            state_ = GameState::Help;
+            openHelp(*gameMenu_);
             break;
         case GameCommand::FinishGame:
             backgroundMusic().stop(true);
@@ -435,6 +421,33 @@ void GameManager::leaveScreen()
             state_ = GameState::Running;
         }
     }
+}
+
+void GameManager::openHighscores(Menu& from, int level)
+{
+    from.hide();
+    highscoreScreen_.show(level);
+    state_ = GameState::Highscores;
+}
+
+void GameManager::openHelp(Menu& from)
+{
+    from.hide();
+    help_.show();
+    state_ = GameState::Help;
+}
+
+void GameManager::stopTheWorld()
+{
+    timer_.setPaused(true);
+    world_->setPaused(true);
+}
+
+void GameManager::resumeTheWorld()
+{
+    timer_.setPaused(false);
+    world_->setPaused(false);
+    state_ = GameState::Running;
 }
 
 bool GameManager::scoreQualifies() { return highscores_.qualifies(gameLevel_, score_); }

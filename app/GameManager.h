@@ -109,6 +109,10 @@ private:
     void showGameOver(bool won);
     void returnToMainMenu();
     void leaveScreen();
+    void openHighscores(Menu& from, int level);
+    void openHelp(Menu& from);
+    void stopTheWorld();
+    void resumeTheWorld();
     bool scoreQualifies();
     Adjustable* musicTarget();
     void requireInitialized() const;
