@@ -15,7 +15,7 @@ class SceneGraph;
 
 class SceneObject : public Registered<SceneObject> {
 public:
-    SceneObject() = default;
+    SceneObject() : Registered(this) {}
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
     virtual ~SceneObject();
