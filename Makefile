@@ -2,8 +2,9 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+SANITIZE_DIR ?= build-asan
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test sanitize bench clean
 
 all: build
 
@@ -24,5 +25,14 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 ctest --output-on-failure -j$(JOBS)
 
+# The game and every test again under AddressSanitizer, LeakSanitizer and UBSan, in
+# $(SANITIZE_DIR)/, on the data the normal build generated.
+sanitize: build
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DRUBBLESTORM_SANITIZE=ON \
+		-DRUBBLESTORM_DATA_FROM=$(abspath $(BUILD_DIR))/run > $(SANITIZE_DIR).configure.log \
+		|| (cat $(SANITIZE_DIR).configure.log; exit 1)
+	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
+	cd $(SANITIZE_DIR) && ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 ctest --output-on-failure -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log
+	rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log $(SANITIZE_DIR) $(SANITIZE_DIR).configure.log
