@@ -64,14 +64,33 @@ stop_game() {
     GAME_PID=""
 }
 
-# Waits up to $1 seconds for the game to end by itself; prints its exit status.
+# Ends the game the way a vanished X server would: the X server drops its connection and
+# Xlib ends the process through exit(), so its exit handlers (and, in a sanitized build,
+# LeakSanitizer's check) still run. Sets GAME_STATUS as wait_for_exit does.
+cut_connection() {
+    xdotool windowkill "$GAME_WINDOW"
+    wait_for_exit 60
+}
+
+# Fails if the game's error output holds a report of AddressSanitizer, LeakSanitizer or
+# UndefinedBehaviorSanitizer (only a sanitized build makes them).
+assert_no_sanitizer_report() {
+    if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: (Address|Leak|UndefinedBehavior)Sanitizer' \
+        "$WORK/stderr.txt"; then
+        cat "$WORK/stderr.txt" >&2
+        fail "a sanitizer reported an error"
+    fi
+}
+
+# Waits up to $1 seconds for the game to end by itself and sets GAME_STATUS to its exit
+# status. Call it directly, not inside $(...): only the shell that started the game can
+# collect its status, and a subshell would wait for a zombie that never goes.
 wait_for_exit() {
     for _ in $(seq 1 $(($1 * 10))); do
-        if ! kill -0 "$GAME_PID" 2>/dev/null; then
-            status=0
-            wait "$GAME_PID" || status=$?
+        if ! kill -0 "$GAME_PID" 2>/dev/null || grep -q '^[^ ]* ([^)]*) Z' "/proc/$GAME_PID/stat" 2>/dev/null; then
+            GAME_STATUS=0
+            wait "$GAME_PID" || GAME_STATUS=$?
             GAME_PID=""
-            echo "$status"
             return 0
         fi
         sleep 0.1
