@@ -87,7 +87,7 @@ bool HighscoreTable::parse(const std::string& content, std::vector<std::pair<int
     for (std::size_t level = 0; level < levelCount_; ++level) {
         for (;;) {
             std::string name;
-            if (!std::getline(in, name)) return true;                   // the file ends: nothing is left unread
+            if (!std::getline(in, name)) return true;  // the file ends: nothing is left unread
             // Written on another system, perhaps converted twice; a '\r' left at the end would
             // not survive the next save and load.
             while (!name.empty() && name.back() == '\r') name.pop_back();

@@ -40,10 +40,9 @@ std::vector<std::vector<HighscoreEntry>> tableOf(HighscoreTable& table)
 bool same(const std::vector<std::vector<HighscoreEntry>>& a, const std::vector<std::vector<HighscoreEntry>>& b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
-        return std::equal(x.begin(), x.end(), y.begin(), y.end(),
-                          [](const HighscoreEntry& e, const HighscoreEntry& f) {
-                              return e.score == f.score && e.name == f.name;
-                          });
+        return std::equal(x.begin(), x.end(), y.begin(), y.end(), [](const HighscoreEntry& e, const HighscoreEntry& f) {
+            return e.score == f.score && e.name == f.name;
+        });
     });
 }
 }  // namespace

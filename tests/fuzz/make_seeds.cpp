@@ -56,8 +56,8 @@ void writeModels(const fs::path& folder)
             const auto corner = static_cast<std::uint16_t>(y * (side + 1) + x);
             const auto above = static_cast<std::uint16_t>(corner + side + 1);
             grid.indices.insert(grid.indices.end(), {corner, static_cast<std::uint16_t>(corner + 1), above});
-            grid.indices.insert(grid.indices.end(), {static_cast<std::uint16_t>(corner + 1),
-                                                     static_cast<std::uint16_t>(above + 1), above});
+            grid.indices.insert(grid.indices.end(),
+                                {static_cast<std::uint16_t>(corner + 1), static_cast<std::uint16_t>(above + 1), above});
         }
     }
     const std::int32_t triangles = static_cast<std::int32_t>(grid.indices.size() / 3);
@@ -168,8 +168,10 @@ Bytes bitmap(const BmpSpec& spec)
         if (entrySize == 4) table.push_back(0);
     }
     if (spec.compression == BitFields) {
-        if (spec.bits == 16) put32(table, 0xF800), put32(table, 0x07E0), put32(table, 0x001F);
-        else put32(table, 0x00FF0000), put32(table, 0x0000FF00), put32(table, 0x000000FF);
+        if (spec.bits == 16)
+            put32(table, 0xF800), put32(table, 0x07E0), put32(table, 0x001F);
+        else
+            put32(table, 0x00FF0000), put32(table, 0x0000FF00), put32(table, 0x000000FF);
     }
     const bool runLength = spec.compression == RunLength8 || spec.compression == RunLength4;
     const Bytes pixels = runLength ? runLengthRows(spec) : plainRows(spec);
@@ -271,7 +273,8 @@ void writeHighscores(const fs::path& folder)
 {
     const std::vector<std::pair<std::string, std::string>> tables = {
         {"three-levels", "Ann\n500\nBob\n300\n\nCy\n90\n\n\n"},
-        {"full-level", [] {
+        {"full-level",
+         [] {
              std::string text;
              for (int i = 0; i < 12; ++i) text += "player" + std::to_string(i) + "\n" + std::to_string(900 - i) + "\n";
              return text + "\n";

@@ -6,7 +6,4 @@
 // leak in one of them comes with a stack that names it.
 #include <dlfcn.h>
 
-extern "C" int dlclose(void*)
-{
-    return 0;
-}
+extern "C" int dlclose(void*) { return 0; }
