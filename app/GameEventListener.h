@@ -6,6 +6,7 @@
 
 class GameEventListener : public Registered<GameEventListener> {
 public:
+    GameEventListener() : Registered(this) {}
     virtual ~GameEventListener() = default;
 
     virtual void gameEventOccurred(GameEvent event) = 0;

@@ -19,6 +19,15 @@ bool readFile(const std::string& path, std::string& content)
     return true;
 }
 
+// The name as it reads back from the file: an empty line would end its level, a line break
+// would split it and a longer line would end the reading of the whole file.
+std::string storableName(const std::string& name)
+{
+    std::string line = name.substr(0, name.find_first_of("\r\n"));
+    if (line.size() > maxNameLength) line.resize(maxNameLength);
+    return line.empty() ? unknownName : line;
+}
+
 bool onlyWhitespaceLeft(std::istream& in)
 {
     char c;
@@ -46,7 +55,7 @@ void HighscoreTable::add(int level, int score, const std::string& name)
 {
     loadOnce();
     if (!validLevel(level)) return;
-    insert(level, {score, name.empty() ? unknownName : name});
+    insert(level, {score, storableName(name)});
     save();
 }
 
@@ -65,9 +74,11 @@ void HighscoreTable::loadOnce()
     std::string content;
     if (!readFile(path_, content)) return;
     std::vector<std::pair<int, HighscoreEntry>> read;
-    if (!parse(content, read)) keepDamagedCopy(content);
+    const bool complete = parse(content, read);
     for (auto& [level, entry] : read) insert(level, std::move(entry));
-    if (!read.empty()) save();  // back in its normal form
+    // Back in its normal form. A damaged file is replaced only once its copy is safe, and then
+    // even when nothing of it was readable: left in place it would be copied again at every start.
+    if (complete ? !read.empty() : keepDamagedCopy(content)) save();
 }
 
 bool HighscoreTable::parse(const std::string& content, std::vector<std::pair<int, HighscoreEntry>>& read) const
@@ -76,8 +87,10 @@ bool HighscoreTable::parse(const std::string& content, std::vector<std::pair<int
     for (std::size_t level = 0; level < levelCount_; ++level) {
         for (;;) {
             std::string name;
-            if (!std::getline(in, name)) return true;                   // the file ends: nothing is left unread
-            if (!name.empty() && name.back() == '\r') name.pop_back();  // written on another system
+            if (!std::getline(in, name)) return true;  // the file ends: nothing is left unread
+            // Written on another system, perhaps converted twice; a '\r' left at the end would
+            // not survive the next save and load.
+            while (!name.empty() && name.back() == '\r') name.pop_back();
             if (name.size() > maxNameLength) return false;
             if (name.empty()) break;  // the end of this level
             int score = 0;
@@ -91,15 +104,16 @@ bool HighscoreTable::parse(const std::string& content, std::vector<std::pair<int
     return onlyWhitespaceLeft(in);  // anything after the last level would be lost
 }
 
-void HighscoreTable::keepDamagedCopy(const std::string& content) const
+bool HighscoreTable::keepDamagedCopy(const std::string& content) const
 {
     std::string copy = path_ + ".damaged";
     for (int n = 1; std::filesystem::exists(copy); ++n) copy = path_ + ".damaged." + std::to_string(n);
     std::ofstream out(copy, std::ios::binary);
     out << content;
-    if (out.flush())
-        std::fprintf(stderr, "The highscore file %s could not be read to its end; it is kept as %s\n", path_.c_str(),
-                     copy.c_str());
+    if (!out.flush()) return false;
+    std::fprintf(stderr, "The highscore file %s could not be read to its end; it is kept as %s\n", path_.c_str(),
+                 copy.c_str());
+    return true;
 }
 
 void HighscoreTable::insert(int level, HighscoreEntry entry)

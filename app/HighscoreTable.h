@@ -5,9 +5,10 @@
 // every new entry.
 //
 // The table keeps what the player has: a file that cannot be read to its end is first copied
-// aside ("<file>.damaged", or ".damaged.1", ...) before the readable part is written back,
-// a save writes a new file and then replaces the old one, and a name that would not read
-// back (empty) is stored as "unknown".
+// aside ("<file>.damaged", or ".damaged.1", ...) before the readable part, however little, is
+// written back (a file that cannot be copied is left alone), a save writes a new file and then
+// replaces the old one, and a name is stored as it reads back: its first line, at most 99
+// characters, "unknown" when that is empty.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -32,7 +33,8 @@ private:
     void loadOnce();
     // Reads as many entries as the file gives; returns false if it stopped at a fault.
     bool parse(const std::string& content, std::vector<std::pair<int, HighscoreEntry>>& read) const;
-    void keepDamagedCopy(const std::string& content) const;
+    // False if the copy could not be written.
+    bool keepDamagedCopy(const std::string& content) const;
     void insert(int level, HighscoreEntry entry);
     void save() const;
     bool validLevel(int level) const { return level >= 0 && static_cast<std::size_t>(level) < levelCount_; }

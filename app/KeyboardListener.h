@@ -7,6 +7,7 @@
 
 class KeyboardListener : public Registered<KeyboardListener> {
 public:
+    KeyboardListener() : Registered(this) {}
     virtual ~KeyboardListener() = default;
 
     virtual void keyPressed(unsigned char key) = 0;

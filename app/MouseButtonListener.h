@@ -7,6 +7,7 @@
 
 class MouseButtonListener : public Registered<MouseButtonListener> {
 public:
+    MouseButtonListener() : Registered(this) {}
     virtual ~MouseButtonListener() = default;
 
     virtual void mouseButtonPressed(int button, int x, int y) = 0;

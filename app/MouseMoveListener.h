@@ -7,6 +7,7 @@
 
 class MouseMoveListener : public Registered<MouseMoveListener> {
 public:
+    MouseMoveListener() : Registered(this) {}
     virtual ~MouseMoveListener() = default;
 
     virtual void mouseMoved(int x, int y) = 0;

@@ -54,6 +54,14 @@ GlyphSet& GlyphSet::fromImage(const std::string& name, int width, int height, co
     return *cache().emplace(name, std::move(set)).first->second;
 }
 
+void GlyphSet::forget(const std::string& name)
+{
+    auto found = cache().find(name);
+    if (found == cache().end()) return;
+    if (found->second->texturesMade_ && hasContext()) glDeleteTextures(glyphCount, found->second->textures_.data());
+    cache().erase(found);
+}
+
 GlyphSet::GlyphSet(std::string name, int side, const std::vector<unsigned char>& rgb)
     : name_(std::move(name)), cell_(side / cellsPerRow)
 {

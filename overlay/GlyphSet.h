@@ -24,6 +24,10 @@ public:
     // The set of `name` made from an RGB image (rows bottom first), unless one of that name
     // is cached already. Throws GameError "Not supported format" as get() does.
     static GlyphSet& fromImage(const std::string& name, int width, int height, const std::vector<unsigned char>& rgb);
+    // Drops the cached set of `name` (deleting its textures, if made) so that the next get()
+    // reads the file again. For programs that load many fonts under one name, such as the
+    // font fuzzer; no Font of that name may be used afterwards.
+    static void forget(const std::string& name);
 
     GlyphSet(const GlyphSet&) = delete;
     GlyphSet& operator=(const GlyphSet&) = delete;

@@ -9,7 +9,7 @@ struct ScreenMaskTag;
 Registry<DrawSolid>& masks() { return registryOf<DrawSolid, ScreenMaskTag>(); }
 }  // namespace
 
-ScreenSceneObject::ScreenSceneObject() { setCullable(true); }
+ScreenSceneObject::ScreenSceneObject() : Registered<ScreenSceneObject>(this) { setCullable(true); }
 
 void ScreenSceneObject::drawSolidGeometry()
 {

@@ -8,7 +8,7 @@
 
 class CalculateAlways : public Registered<CalculateAlways> {
 public:
-    explicit CalculateAlways(bool enabled) : enabled_(enabled) {}
+    explicit CalculateAlways(bool enabled) : Registered(this), enabled_(enabled) {}
     virtual ~CalculateAlways() = default;
 
     virtual void calculateAlways(TimeStep step) = 0;

@@ -8,6 +8,7 @@
 
 class CalculateLater : public Registered<CalculateLater> {
 public:
+    CalculateLater() : Registered(this) {}
     virtual ~CalculateLater() = default;
 
     virtual void calculateLater(TimeStep step) = 0;

@@ -1,6 +1,9 @@
 #pragma once
 // Registered<T>: mixin that makes every T a member of T's registry (scene/Registry.h) from
 // construction to destruction. Listeners use setRegistered to stop and resume listening.
+// T hands itself to the mixin's constructor: `T() : Registered<T>(this) {}`. The mixin cannot
+// find T on its own, since converting its `this` down to a T that is not yet built is
+// undefined (and UBSan reports it). A copy of a T is a new member and must hand itself too.
 #include "scene/Registry.h"
 
 template <class T>
@@ -9,10 +12,9 @@ public:
     static const Registry<T>& registered() { return registryOf<T>(); }
 
 protected:
-    // T's construction has begun when its base is built, so the pointer is taken here and
-    // kept: the destructor must not convert once T is gone.
-    Registered() : self_(static_cast<T*>(this)) { registryOf<T>().insert(self_); }
-    Registered(const Registered&) : Registered() {}
+    // The pointer is kept: the destructor must not convert once T is gone.
+    explicit Registered(T* self) : self_(self) { registryOf<T>().insert(self_); }
+    Registered(const Registered&) = delete;
     Registered& operator=(const Registered&) { return *this; }
     ~Registered() { registryOf<T>().erase(self_); }
 

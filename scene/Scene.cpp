@@ -16,6 +16,10 @@ void Scene::addChild(SceneObject* child)
 
 void Scene::removeChild(SceneObject* child)
 {
+    // A child of another scene is detached all the same; that scene must forget it too, or it
+    // would reach the child after its end.
+    Scene* parent = child->getParent();
+    if (parent != nullptr && parent != this) parent->children_.erase(child);
     children_.erase(child);
     child->setParent(nullptr);
 }

@@ -16,6 +16,7 @@ public:
 
     // Throws GameError (and adds nothing) when the child already has another parent.
     virtual void addChild(SceneObject* child);
+    // Detaches the child from whichever scene holds it, this one or another.
     virtual void removeChild(SceneObject* child);
 
     void calculate(TimeStep step) override;

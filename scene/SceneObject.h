@@ -15,7 +15,7 @@ class SceneGraph;
 
 class SceneObject : public Registered<SceneObject> {
 public:
-    SceneObject() = default;
+    SceneObject() : Registered(this) {}
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
     virtual ~SceneObject();
@@ -50,7 +50,9 @@ public:
     // Half-angle of the view cone in degrees, clamped to [0, 180]; 180 culls nothing.
     static void setViewConeAngle(double degrees);
     static double getViewConeAngle();
-    // Every scene object alive, the basis of deferred deletion.
+    // Every scene object alive, the basis of deferred deletion. Ask it with a SceneObject*
+    // taken while the object lived: converting a derived pointer to a deleted object to this
+    // virtual base reads the freed object.
     static const Registry<SceneObject>& liveObjects() { return registered(); }
 
 protected:

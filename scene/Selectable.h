@@ -10,7 +10,7 @@
 
 class Selectable : public Registered<Selectable> {
 public:
-    Selectable() = default;
+    Selectable() : Registered(this) {}
     virtual ~Selectable() = default;
 
     virtual void enableSelection();

@@ -82,7 +82,8 @@ Vector randomBoxVector(double low, double high)
 Vector actualVelocity(const DynamicSceneObject& object) { return object.isMoving() ? object.getVelocity() : Vector(); }
 }  // namespace
 
-Asteroid::Asteroid(double size, int kind, double graceTime) : size_(size), kind_(kind), graceTime_(graceTime)
+Asteroid::Asteroid(double size, int kind, double graceTime)
+    : Registered<Asteroid>(this), size_(size), kind_(kind), graceTime_(graceTime)
 {
     const Level& level = GameManager::currentLevel();
     if (!(size >= level.minAsteroidSize && size <= level.maxAsteroidSize))

@@ -10,7 +10,8 @@
 #include "scene/Camera.h"
 
 Laser::Laser(const Vector& start, const Vector& direction)
-    : range_(GameManager::currentLevel().laserRange),
+    : Registered<Laser>(this),
+      range_(GameManager::currentLevel().laserRange),
       hitLight_(new PositionalSceneLightSource(1.0f, 0.0f, 0.0f)),
       start_(start),
       direction_(direction)

@@ -36,7 +36,8 @@ Projectile::Projectile()
                        static_cast<float>(projectileColor().blue())),
       PositionalSceneLightSource(static_cast<float>(projectileColor().red()),
                                  static_cast<float>(projectileColor().green()),
-                                 static_cast<float>(projectileColor().blue()))
+                                 static_cast<float>(projectileColor().blue())),
+      Registered<Projectile>(this)
 {
     const Level& level = GameManager::currentLevel();
     setRadiusFactor(level.projectileRadius / scale);

@@ -20,7 +20,8 @@ Vector across(const Vector& heading)
 }
 }  // namespace
 
-Rocket::Rocket(SceneObject* target, Scene* world) : trail_(new VaporTrailEmitter), target_(target)
+Rocket::Rocket(SceneObject* target, Scene* world)
+    : Registered<Rocket>(this), trail_(new VaporTrailEmitter), target_(target)
 {
     const Level& level = GameManager::currentLevel();
     setLifetime(level.rocketLifetime);

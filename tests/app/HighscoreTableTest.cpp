@@ -101,6 +101,12 @@ TEST_F(HighscoreTableTest, ADamagedFileKeepsWhatWasReadAndTheRestAside)
     HighscoreTable third(path, 4);
     EXPECT_TRUE(third.entries(0).empty());
     EXPECT_TRUE(std::filesystem::exists(path + ".damaged.2"));
+
+    // Nothing of it was readable, yet it was replaced: the next start finds a sound file and
+    // makes no further copy.
+    HighscoreTable fourth(path, 4);
+    EXPECT_TRUE(fourth.entries(0).empty());
+    EXPECT_FALSE(std::filesystem::exists(path + ".damaged.3"));
 }
 
 TEST_F(HighscoreTableTest, NamesThatWouldNotReadBack)
@@ -112,10 +118,29 @@ TEST_F(HighscoreTableTest, NamesThatWouldNotReadBack)
     ASSERT_EQ(again.entries(3).size(), 2u) << "an empty name would end the level early";
     EXPECT_EQ(again.entries(3)[0].name, "unknown");
 
-    write("Fay\r\n70\r\n\r\n");
+    // A line break would split the name or end it early, and a line too long would stop the
+    // reading of the whole file at the next start.
+    table.add(1, 700, "Hal\r");
+    table.add(1, 600, "Ida\nSecond line");
+    table.add(1, 500, std::string(150, 'y'));
+    table.add(1, 400, "\nJo");
+    HighscoreTable breaks(path, 4);
+    ASSERT_EQ(breaks.entries(1).size(), 4u);
+    EXPECT_EQ(breaks.entries(1)[0].name, "Hal");
+    EXPECT_EQ(breaks.entries(1)[1].name, "Ida");
+    EXPECT_EQ(breaks.entries(1)[2].name, std::string(99, 'y'));
+    EXPECT_EQ(breaks.entries(1)[3].name, "unknown");
+    EXPECT_EQ(breaks.entries(3).size(), 2u) << "the levels after the long name were read too";
+    EXPECT_FALSE(std::filesystem::exists(path + ".damaged"));
+
+    write("Fay\r\n70\r\n\r\nGil\r\r\n20\r\n\r\n");
     HighscoreTable windows(path, 4);
     ASSERT_EQ(windows.entries(0).size(), 1u);
     EXPECT_EQ(windows.entries(0)[0].name, "Fay");
+    ASSERT_EQ(windows.entries(1).size(), 1u);
+    EXPECT_EQ(windows.entries(1)[0].name, "Gil") << "a file converted twice";
+    HighscoreTable reread(path, 4);
+    EXPECT_EQ(reread.entries(1)[0].name, "Gil") << "the name reads back the same after the rewrite";
 }
 
 TEST_F(HighscoreTableTest, AFailedSaveKeepsTheTableInMemory)

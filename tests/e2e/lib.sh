@@ -66,6 +66,24 @@ stop_game() {
     GAME_PID=""
 }
 
+# Ends the game the way a vanished X server would: the X server drops its connection and
+# Xlib ends the process through exit(), so its exit handlers (and, in a sanitized build,
+# LeakSanitizer's check) still run. Sets GAME_STATUS as wait_for_exit does.
+cut_connection() {
+    xdotool windowkill "$GAME_WINDOW"
+    wait_for_exit 60
+}
+
+# Fails if the game's error output holds a report of AddressSanitizer, LeakSanitizer or
+# UndefinedBehaviorSanitizer (only a sanitized build makes them).
+assert_no_sanitizer_report() {
+    if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: (Address|Leak|UndefinedBehavior)Sanitizer' \
+        "$WORK/stderr.txt"; then
+        cat "$WORK/stderr.txt" >&2
+        fail "a sanitizer reported an error"
+    fi
+}
+
 # Waits up to $1 seconds for the game to end by itself and sets GAME_STATUS to its exit
 # status. (Call it directly, not in $(...): only this shell can reap the game.)
 wait_for_exit() {

@@ -29,6 +29,7 @@ TEST(SceneTreeTest, AnObjectBelongsToOneSceneAtATime)
     second.removeChild(&child);  // not its child, still detaches it
     EXPECT_EQ(child.getParent(), nullptr);
     EXPECT_FALSE(child.hasRoot());
+    EXPECT_TRUE(first.getChildren().empty()) << "the old parent would reach the child after its end";
 }
 
 TEST(SceneTreeTest, RootFollowsAttachAndDetachThroughTheSubtree)
@@ -59,6 +60,8 @@ TEST(SceneTreeTest, DeletingASceneOrphansItsChildren)
 
 namespace {
 // Deletes another object from its destructor if it still lives, as owners of helper objects do.
+// It keeps the helper as a SceneObject*: converting a TestObject* that has been deleted to its
+// virtual base would read the freed object.
 class OwnerObject : public TestObject {
 public:
     OwnerObject(DeletionCounter* counter, TestObject* owned) : TestObject(counter), owned_(owned) {}
@@ -68,7 +71,7 @@ public:
     }
 
 private:
-    TestObject* owned_;
+    SceneObject* owned_;
 };
 }  // namespace
 
@@ -85,13 +88,14 @@ TEST(SceneTreeTest, DestroyedSubtreeIsDeletedAtTheEndOfTheFrame)
     graph->addChild(world);
     graph->addChild(survivor);
 
+    SceneObject* const worldNode = world;  // a deleted world cannot be converted any more
     world->destroy();
     EXPECT_TRUE(owned->isDestroyed());
     EXPECT_EQ(counter.deleted, 0);
     graph->calculate({1.0, 0.1});
     EXPECT_EQ(counter.deleted, 3);  // world, owner and owned, each once
     EXPECT_TRUE(graph->hasChild(survivor));
-    EXPECT_FALSE(graph->hasChild(world));
+    EXPECT_FALSE(graph->hasChild(worldNode));
     delete survivor;
 }
 

@@ -1,0 +1,373 @@
+// make_seeds: writes the seed corpora of the fuzz targets, one folder per target under the
+// given folder: small, valid files of every kind each reader knows, made here from code, and
+// the small files of a run folder when one is given. Seeds are kept small on purpose: the
+// fuzzer mutates faster and reaches the same code with a 5 x 3 picture as with a 2048 x 2048.
+//   make_seeds <seed folder> [<run folder>]
+#include <sndfile.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/ModelBytes.h"
+#include "tests/support/TemporaryFolder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+using Bytes = std::vector<unsigned char>;
+
+// Files of a run folder larger than this are left out of the corpora.
+constexpr std::uintmax_t largestDataSeed = 64 * 1024;
+
+void put16(Bytes& out, std::uint32_t v)
+{
+    out.push_back(static_cast<unsigned char>(v));
+    out.push_back(static_cast<unsigned char>(v >> 8));
+}
+void put32(Bytes& out, std::uint32_t v)
+{
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+
+// ---- models ----
+
+void writeModels(const fs::path& folder)
+{
+    ModelBytes::square(1.0).write((folder / "square").string());
+    ModelBytes::square(0.5, "rock1.bmp").write((folder / "textured").string());
+
+    // A small grid in two groups, one textured and one not.
+    ModelBytes grid;
+    constexpr int side = 3;
+    for (int y = 0; y <= side; ++y) {
+        for (int x = 0; x <= side; ++x) {
+            grid.vertices.push_back({x * 1.0, y * 1.0, std::sin(x + y)});
+            grid.normals.push_back({0, 0, 1});
+            grid.uvs.push_back({x / float(side), y / float(side)});
+        }
+    }
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const auto corner = static_cast<std::uint16_t>(y * (side + 1) + x);
+            const auto above = static_cast<std::uint16_t>(corner + side + 1);
+            grid.indices.insert(grid.indices.end(), {corner, static_cast<std::uint16_t>(corner + 1), above});
+            grid.indices.insert(grid.indices.end(),
+                                {static_cast<std::uint16_t>(corner + 1), static_cast<std::uint16_t>(above + 1), above});
+        }
+    }
+    const std::int32_t triangles = static_cast<std::int32_t>(grid.indices.size() / 3);
+    grid.groups = {{"fighter.bmp", 0, triangles / 2}, {"", triangles / 2, triangles - triangles / 2}};
+    grid.write((folder / "grid").string());
+
+    // A model whose last block is cut short: its missing counts read as 0.
+    Bytes cut = ModelBytes::square(2.0).bytes();
+    cut.resize(cut.size() - 2);
+    writeFile((folder / "cut").string(), cut);
+}
+
+// ---- bitmaps ----
+
+enum Compression : std::uint32_t { Plain = 0, RunLength8 = 1, RunLength4 = 2, BitFields = 3 };
+
+struct BmpSpec {
+    int width = 5, height = 3;
+    int bits = 24;
+    std::uint32_t compression = Plain;
+    bool topDown = false;
+    bool coreHeader = false;  // the 12-byte OS/2 header
+    bool fileHeader = true;   // the 14-byte "BM" header
+};
+
+// The colour index or grey level of pixel (x, y): a pattern that uses every colour.
+unsigned patternAt(int x, int y, unsigned colours) { return static_cast<unsigned>(x * 3 + y * 7) % colours; }
+
+Bytes plainRows(const BmpSpec& spec)
+{
+    Bytes pixels;
+    for (int fileRow = 0; fileRow < spec.height; ++fileRow) {
+        const int y = spec.topDown ? spec.height - 1 - fileRow : fileRow;
+        Bytes row;
+        unsigned bitsUsed = 0, byte = 0;
+        for (int x = 0; x < spec.width; ++x) {
+            const unsigned value = patternAt(x, y, 256);
+            switch (spec.bits) {
+                case 1:
+                case 4:
+                case 8:
+                    byte = byte << spec.bits | (value & ((1u << spec.bits) - 1));
+                    bitsUsed += spec.bits;
+                    if (bitsUsed == 8) row.push_back(static_cast<unsigned char>(byte)), bitsUsed = 0, byte = 0;
+                    break;
+                case 16:
+                    put16(row, value * 0x0101u);
+                    break;
+                case 24:
+                    row.insert(row.end(), {static_cast<unsigned char>(value), static_cast<unsigned char>(255 - value),
+                                           static_cast<unsigned char>(x * 40)});
+                    break;
+                case 32:
+                    put32(row, value * 0x01010101u);
+                    break;
+            }
+        }
+        if (bitsUsed > 0) row.push_back(static_cast<unsigned char>(byte << (8 - bitsUsed)));
+        while (row.size() % 4 != 0) row.push_back(0);
+        pixels.insert(pixels.end(), row.begin(), row.end());
+    }
+    return pixels;
+}
+
+// Run-length rows: a run, a literal stretch, the rest as a run; then end of line, and a jump
+// over the last row before the end of the picture.
+Bytes runLengthRows(const BmpSpec& spec)
+{
+    const bool four = spec.compression == RunLength4;
+    const unsigned colours = four ? 16 : 256;
+    Bytes pixels;
+    for (int y = 0; y + 1 < spec.height; ++y) {
+        const int run = spec.width / 3, literal = 3;
+        const unsigned value = patternAt(0, y, colours);
+        pixels.insert(pixels.end(), {static_cast<unsigned char>(run),
+                                     static_cast<unsigned char>(four ? value << 4 | (value + 1) % 16 : value)});
+        pixels.insert(pixels.end(), {0, static_cast<unsigned char>(literal)});
+        Bytes data;
+        for (int i = 0; i < literal; ++i) {
+            const unsigned v = patternAt(run + i, y, colours);
+            if (!four)
+                data.push_back(static_cast<unsigned char>(v));
+            else if (i % 2 == 0)
+                data.push_back(static_cast<unsigned char>(v << 4));
+            else
+                data.back() |= static_cast<unsigned char>(v);
+        }
+        if (data.size() % 2 != 0) data.push_back(0);
+        pixels.insert(pixels.end(), data.begin(), data.end());
+        const int rest = spec.width - run - literal;
+        if (rest > 0) pixels.insert(pixels.end(), {static_cast<unsigned char>(rest), 0x21});
+        pixels.insert(pixels.end(), {0, 0});
+    }
+    pixels.insert(pixels.end(), {0, 2, 1, 1});  // a jump, then the end of the picture
+    pixels.insert(pixels.end(), {0, 1});
+    return pixels;
+}
+
+Bytes bitmap(const BmpSpec& spec)
+{
+    const bool indexed = spec.bits <= 8;
+    const unsigned colours = indexed ? 1u << spec.bits : 0;
+    const unsigned entrySize = spec.coreHeader ? 3 : 4;
+    Bytes table;
+    for (unsigned i = 0; i < colours; ++i) {
+        const unsigned grey = colours > 1 ? i * 255 / (colours - 1) : 0;
+        table.insert(table.end(), 3, static_cast<unsigned char>(grey));
+        if (entrySize == 4) table.push_back(0);
+    }
+    if (spec.compression == BitFields) {
+        if (spec.bits == 16)
+            put32(table, 0xF800), put32(table, 0x07E0), put32(table, 0x001F);
+        else
+            put32(table, 0x00FF0000), put32(table, 0x0000FF00), put32(table, 0x000000FF);
+    }
+    const bool runLength = spec.compression == RunLength8 || spec.compression == RunLength4;
+    const Bytes pixels = runLength ? runLengthRows(spec) : plainRows(spec);
+
+    Bytes header;
+    if (spec.coreHeader) {
+        put32(header, 12);
+        put16(header, static_cast<std::uint32_t>(spec.width));
+        put16(header, static_cast<std::uint32_t>(spec.height));
+        put16(header, 1);
+        put16(header, static_cast<std::uint32_t>(spec.bits));
+    } else {
+        put32(header, 40);
+        put32(header, static_cast<std::uint32_t>(spec.width));
+        put32(header, static_cast<std::uint32_t>(spec.topDown ? -spec.height : spec.height));
+        put16(header, 1);
+        put16(header, static_cast<std::uint32_t>(spec.bits));
+        put32(header, spec.compression);
+        put32(header, static_cast<std::uint32_t>(pixels.size()));
+        put32(header, 2835);
+        put32(header, 2835);
+        put32(header, colours);
+        put32(header, 0);
+    }
+    Bytes file;
+    const std::uint32_t pixelOffset = static_cast<std::uint32_t>(14 + header.size() + table.size());
+    if (spec.fileHeader) {
+        file = {'B', 'M'};
+        put32(file, static_cast<std::uint32_t>(pixelOffset + pixels.size()));
+        put32(file, 0);
+        put32(file, pixelOffset);
+    }
+    file.insert(file.end(), header.begin(), header.end());
+    file.insert(file.end(), table.begin(), table.end());
+    file.insert(file.end(), pixels.begin(), pixels.end());
+    return file;
+}
+
+void writeBitmaps(const fs::path& folder)
+{
+    const std::vector<std::pair<std::string, BmpSpec>> specs = {
+        {"1bit", {.bits = 1}},
+        {"4bit", {.bits = 4}},
+        {"8bit", {.bits = 8}},
+        {"16bit", {.bits = 16}},
+        {"24bit", {.bits = 24}},
+        {"32bit", {.bits = 32}},
+        {"16bit-fields", {.bits = 16, .compression = BitFields}},
+        {"32bit-fields", {.bits = 32, .compression = BitFields}},
+        {"rle8", {.width = 7, .height = 4, .bits = 8, .compression = RunLength8}},
+        {"rle4", {.width = 7, .height = 4, .bits = 4, .compression = RunLength4}},
+        {"top-down", {.bits = 24, .topDown = true}},
+        {"core-8bit", {.bits = 8, .coreHeader = true}},
+        {"core-24bit", {.bits = 24, .coreHeader = true}},
+        {"headerless-4bit", {.bits = 4, .fileHeader = false}},
+    };
+    for (const auto& [name, spec] : specs) writeFile((folder / (name + ".bmp")).string(), bitmap(spec));
+}
+
+// ---- fonts ----
+
+// A font bitmap of `side` pixels: glyphs of different widths in a few cells, white on black.
+Bytes fontBitmap(int side, int bits)
+{
+    const int cell = side / 16;
+    BmpSpec spec{.width = side, .height = side, .bits = bits};
+    Bytes file = bitmap(spec);
+    // Paint over the pattern: black, with ink in the cells of 'A' to 'H', wider cell by cell.
+    const std::size_t bytesPerPixel = static_cast<std::size_t>(bits) / 8;
+    const std::size_t stride = (static_cast<std::size_t>(side) * bytesPerPixel + 3) / 4 * 4;
+    const std::size_t pixelStart = file.size() - stride * side;
+    std::fill(file.begin() + static_cast<std::ptrdiff_t>(pixelStart), file.end(), 0);
+    for (int code = 'A'; code <= 'H'; ++code) {
+        const int ink = std::max(1, cell * (code - 'A' + 1) / 8);
+        for (int row = 0; row < cell; ++row) {
+            const int imageRow = side - (code / 16) * cell - 1 - row;  // bottom row first
+            for (int column = 0; column < ink; ++column) {
+                const std::size_t at = pixelStart + static_cast<std::size_t>(imageRow) * stride +
+                                       static_cast<std::size_t>((code % 16) * cell + column) * bytesPerPixel;
+                for (std::size_t b = 0; b < bytesPerPixel; ++b) file[at + b] = 255;
+            }
+        }
+    }
+    return file;
+}
+
+void writeFonts(const fs::path& folder)
+{
+    writeFile((folder / "16-24bit.bmp").string(), fontBitmap(16, 24));
+    writeFile((folder / "32-24bit.bmp").string(), fontBitmap(32, 24));
+    writeFile((folder / "32-8bit.bmp").string(), fontBitmap(32, 8));
+    writeFile((folder / "64-8bit-rle.bmp").string(),
+              bitmap({.width = 64, .height = 64, .bits = 8, .compression = RunLength8}));
+}
+
+// ---- highscores ----
+
+void writeHighscores(const fs::path& folder)
+{
+    const std::vector<std::pair<std::string, std::string>> tables = {
+        {"three-levels", "Ann\n500\nBob\n300\n\nCy\n90\n\n\n"},
+        {"full-level",
+         [] {
+             std::string text;
+             for (int i = 0; i < 12; ++i) text += "player" + std::to_string(i) + "\n" + std::to_string(900 - i) + "\n";
+             return text + "\n";
+         }()},
+        {"windows-lines", "Fay\r\n70\r\n\r\nGil\r\n20\r\n\r\n"},
+        {"damaged", "Ann\n400\nBob\n300 \nCy\n200\n\n"},
+        {"empty", ""},
+    };
+    for (const auto& [name, text] : tables) writeFile((folder / name).string(), Bytes(text.begin(), text.end()));
+}
+
+// ---- sounds ----
+
+bool writeSound(const fs::path& path, int format, int channels, int rate, int frames)
+{
+    SF_INFO info{};
+    info.format = format;
+    info.channels = channels;
+    info.samplerate = rate;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (file == nullptr) return false;
+    std::vector<short> samples(static_cast<std::size_t>(frames) * channels);
+    for (int f = 0; f < frames; ++f)
+        for (int c = 0; c < channels; ++c)
+            samples[static_cast<std::size_t>(f) * channels + c] =
+                static_cast<short>(12000 * std::sin(0.05 * f * (c + 1)) * (1.0 - double(f) / frames));
+    sf_writef_short(file, samples.data(), frames);
+    sf_close(file);
+    return true;
+}
+
+void writeSounds(const fs::path& folder)
+{
+    const int wav = SF_FORMAT_WAV;
+    const struct {
+        const char* name;
+        int format, channels, rate, frames;
+    } sounds[] = {
+        {"pcm16-stereo.wav", wav | SF_FORMAT_PCM_16, 2, 8000, 400},
+        {"pcm16-mono.wav", wav | SF_FORMAT_PCM_16, 1, 11025, 300},
+        {"pcm8-mono.wav", wav | SF_FORMAT_PCM_U8, 1, 8000, 300},
+        {"float-stereo.wav", wav | SF_FORMAT_FLOAT, 2, 22050, 200},
+        {"ima-adpcm.wav", wav | SF_FORMAT_IMA_ADPCM, 1, 8000, 1200},
+        {"ms-adpcm.wav", wav | SF_FORMAT_MS_ADPCM, 2, 8000, 1200},
+        {"pcm16-three-channels.wav", wav | SF_FORMAT_PCM_16, 3, 8000, 200},
+        {"extensible.wav", SF_FORMAT_WAVEX | SF_FORMAT_PCM_16, 2, 8000, 200},
+        {"layer3.mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 1, 8000, 2400},
+    };
+    for (const auto& sound : sounds) {
+        if (!writeSound(folder / sound.name, sound.format, sound.channels, sound.rate, sound.frames))
+            std::fprintf(stderr, "make_seeds: libsndfile cannot write %s here; left out\n", sound.name);
+    }
+}
+
+// The small files of `source` whose names end in one of `endings` ("" takes every file).
+void copySmallFiles(const fs::path& source, const std::vector<std::string>& endings, const fs::path& folder)
+{
+    std::error_code error;
+    if (!fs::is_directory(source, error)) return;
+    for (const auto& entry : fs::directory_iterator(source)) {
+        if (!entry.is_regular_file() || entry.file_size() > largestDataSeed) continue;
+        const std::string name = entry.path().filename().string();
+        for (const std::string& ending : endings) {
+            const bool matches = ending.empty() ? name.find('.') == std::string::npos : name.ends_with(ending);
+            if (!matches) continue;
+            fs::copy_file(entry.path(), folder / ("data-" + name), fs::copy_options::overwrite_existing);
+            break;
+        }
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: make_seeds <seed folder> [<run folder>]\n");
+        return 2;
+    }
+    const fs::path seeds = argv[1];
+    for (const char* target : {"model", "bmp", "font", "highscore", "sound"}) {
+        fs::remove_all(seeds / target);
+        fs::create_directories(seeds / target);
+    }
+    writeModels(seeds / "model");
+    writeBitmaps(seeds / "bmp");
+    writeFonts(seeds / "font");
+    writeHighscores(seeds / "highscore");
+    writeSounds(seeds / "sound");
+    if (argc == 3) {
+        const fs::path data = argv[2];
+        copySmallFiles(data / "models", {""}, seeds / "model");
+        copySmallFiles(data / "models", {".bmp"}, seeds / "bmp");
+        copySmallFiles(data / "Sound", {".wav", ".mp3"}, seeds / "sound");
+    }
+    return 0;
+}

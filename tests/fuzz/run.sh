@@ -1,0 +1,29 @@
+#!/bin/sh
+# Runs every fuzz target of a fuzz build, each for at most the given seconds and inputs
+# (0 seconds: no time limit), on its seed corpus and the corpus that earlier runs left in
+# <build>/corpus/. A crash, a leak, a check that fails, an input slower than 10 s or one that
+# takes more than 2 GB ends the run with the fuzzer's report and the input in
+# <build>/artifacts/; reproduce it with `<build>/fuzz_<target> <input>`.
+#   run.sh <fuzz build folder> <seconds per target> <inputs per target>
+set -eu
+BUILD=$(cd "$1" && pwd)
+SECONDS_EACH=$2
+RUNS_EACH=$3
+mkdir -p "$BUILD/artifacts" "$BUILD/logs"
+status=0
+for target in model bmp font highscore sound; do
+    corpus="$BUILD/corpus/$target"
+    log="$BUILD/logs/$target.log"
+    mkdir -p "$corpus"
+    if "$BUILD/fuzz_$target" -max_total_time="$SECONDS_EACH" -runs="$RUNS_EACH" -timeout=10 -rss_limit_mb=2048 \
+        -malloc_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$BUILD/artifacts/$target-" \
+        "$corpus" "$BUILD/seeds/$target" >"$log" 2>&1; then
+        runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+        echo "fuzz_$target: $runs inputs, no failure"
+    else
+        echo "fuzz_$target FAILED; the end of $log:"
+        tail -n 40 "$log"
+        status=1
+    fi
+done
+exit $status
