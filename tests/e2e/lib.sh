@@ -39,13 +39,18 @@ fail() {
     exit 1
 }
 
+# Starts the game in the scratch folder and returns at once. Arguments go to the game.
+launch_game() {
+    (cd "$WORK" && exec env ${GAME_ENV:-} "$GAME_BINARY" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
+    GAME_PID=$!
+}
+
 # Starts the game in the scratch folder; waits for its window, then $1 seconds (default 1).
 # Further arguments go to the game. GAME_ENV may hold extra environment settings (VAR=value).
 start_game() {
     settle=${1:-1}
     [ $# -gt 0 ] && shift
-    (cd "$WORK" && exec env ${GAME_ENV:-} "$GAME_BINARY" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
-    GAME_PID=$!
+    launch_game "$@"
     for _ in $(seq 1 100); do
         GAME_WINDOW=$(xdotool search --name '^Rubblestorm$' 2>/dev/null | head -n 1 || true)
         [ -n "$GAME_WINDOW" ] && break
@@ -147,6 +152,12 @@ colour_count() {
     "$CONVERT" "$1" -format '%k' info:
 }
 
+# Prints the share (0..1) of the screenshot $1 that has the colour $2 (e.g. "#cccccc").
+colour_share() {
+    "$CONVERT" "$1" -fuzz 1% -fill white -opaque "$2" -fill black +opaque white -colorspace Gray \
+        -format '%[fx:mean]' info:
+}
+
 # Fails unless the floating-point comparison "$1 $2 $3" holds (operators < > <= >=).
 assert_number() {
     awk -v a="$1" -v b="$3" -v op="$2" 'BEGIN {
@@ -176,3 +187,64 @@ click_at() { move_to "$1" "$2"; sleep 0.2; xdotool click "${3:-1}"; }
 # Keys go to the window under the pointer: move onto the window first.
 press_key() { xdotool key "$@"; }
 type_text() { xdotool type --delay 60 "$1"; }
+
+# Grabs the screen (quickly: aiming depends on it) into $WORK/now.xwd.
+grab() { xwd -root -silent >"$WORK/now.xwd"; }
+
+# The largest lit rock of the last grab, away from the ship and the gauges, as "x y area" in
+# screen pixels; nothing if there is none. Worked on a half-size picture to answer fast.
+find_rock() {
+    "$CONVERT" "xwd:$WORK/now.xwd" -scale 50% -crop 640x250+0+45 +repage -colorspace gray -threshold 15% \
+        -define connected-components:verbose=true -define connected-components:area-threshold=75 \
+        -connected-components 8 null: 2>/dev/null |
+        awk '$NF == "gray(255)" {
+            split($3, c, ","); x = 2 * c[1]; y = 2 * (c[2] + 45); area = 4 * $4;
+            if (x > 380 && x < 900 && y > 360) next;   # the ship
+            if (area > best) { best = area; bx = x; by = y }
+        } END { if (best > 0) printf "%d %d %d\n", bx, by, best }'
+}
+
+# How many glyphs the score shows: large bright shapes in its corner (stars are small).
+score_digits() {
+    "$CONVERT" "$1" -crop 420x80+0+0 +repage -colorspace gray -threshold 35% \
+        -define connected-components:verbose=true -define connected-components:area-threshold=60 \
+        -connected-components 8 null: 2>/dev/null | awk '$NF == "gray(255)" { n++ } END { print n + 0 }'
+}
+
+# Hunts in a game under way, for at most $1 rounds: closes in on the largest sunlit rock,
+# then rockets and guns at it, until one breaks and the score reaches three digits. Rocks
+# drift fast across the screen from afar, so the ship flies up to one until it is a large
+# target. Fails if no rock breaks.
+hunt_until_scored() {
+    centre_x=$((E2E_WIDTH / 2))
+    centre_y=$((E2E_HEIGHT / 2))
+    for _ in $(seq 1 "$1"); do
+        grab
+        [ "$(score_digits "xwd:$WORK/now.xwd")" -ge 3 ] && return 0
+        rock=$(find_rock)
+        if [ -z "$rock" ]; then
+            move_to 1100 "$centre_y"  # turn to look for sunlit rocks
+            sleep 0.6
+            move_to "$centre_x" "$centre_y"
+            sleep 0.5
+        else
+            set -- $rock
+            if [ "$3" -lt 8000 ]; then  # turn towards it and fly closer
+                move_to "$1" "$2"
+                sleep 0.25
+                move_to "$centre_x" "$centre_y"
+                xdotool keydown w
+                sleep 0.6
+                xdotool keyup w
+            else
+                xdotool mousemove --window "$GAME_WINDOW" "$1" "$2" click 3 click 3 mousedown 1
+                sleep 1.5
+                xdotool mouseup 1
+                move_to "$centre_x" "$centre_y"
+                sleep 1.5
+            fi
+        fi
+        assert_alive
+    done
+    fail "no rock was destroyed in $1 rounds of hunting"
+}

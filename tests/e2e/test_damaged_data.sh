@@ -3,14 +3,15 @@
 # sound card: it says what is wrong and plays on where it can, and never crashes. A damaged
 # sky box model leaves the sky black with one message; a cut-short sky texture gives the BMP
 # reader's message and a plain grey wall, a missing one no message at all; damaged sounds
-# and a missing sound card leave the game silent.
+# and a missing sound card leave the game silent. A missing or damaged font, and a missing
+# or damaged model when a game starts, end the game cleanly with its report lines.
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 export ALSOFT_DRIVERS=no-such-device  # OpenAL finds no output, as without a sound card
 
 # Data of our own in the scratch folder: links to every good file, then the damage.
 damage_data() {
-    for data in models Sound; do
+    for data in models fonts Sound; do
         rm -rf "${WORK:?}/$data"  # the link to the run folder, or the last run's copy
         mkdir -p "$WORK/$data"
         for file in "$RUN_FOLDER/$data"/*; do ln -s "$file" "$WORK/$data/"; done
@@ -19,6 +20,12 @@ damage_data() {
         rm "$file"
         printf 'RIFF\377\377\377\377WAVEfmt garbage' >"$file"
     done
+}
+
+# Replaces the data file $1 (under the scratch folder) with its first $2 bytes.
+cut_short() {
+    rm "$WORK/$1"
+    head -c "$2" "$RUN_FOLDER/$1" >"$WORK/$1"
 }
 
 # Runs the game for a while, with no sound card to find, and ends it; fails on any crash or
@@ -46,13 +53,46 @@ grep -q '^Error: Cannot load the sky box: ' "$WORK/stderr.txt" ||
 assert_number "$(mean_brightness "$shot")" "<" 0.01 "black sky"
 
 damage_data
-rm "$WORK/models/sky_front.bmp" "$WORK/models/sky_back.bmp"
-head -c 5000 "$RUN_FOLDER/models/sky_front.bmp" >"$WORK/models/sky_front.bmp"
+rm "$WORK/models/sky_back.bmp"
+for wall in front left right top bottom; do cut_short "models/sky_$wall.bmp" 5000; done
 run_damaged_game damaged-sky-texture
-[ "$(grep -c '^Error: Image file conversion error\.$' "$WORK/stderr.txt")" = 1 ] ||
-    fail "not one message for the cut-short texture: $(cat "$WORK/stderr.txt")"
-[ "$(grep -c '^Error:' "$WORK/stderr.txt")" = 1 ] || fail "a message for the missing texture: $(cat "$WORK/stderr.txt")"
-# The game starts facing the front wall: without its texture, the model's plain grey.
-assert_number "$(colour_count "$shot")" "<" 4 "an untextured front wall"
-assert_number "$(mean_brightness "$shot")" ">" 0.5 "an untextured front wall"
+[ "$(grep -c '^Error: Image file conversion error\.$' "$WORK/stderr.txt")" = 5 ] ||
+    fail "not one message for each cut-short texture: $(cat "$WORK/stderr.txt")"
+[ "$(grep -c '^Error:' "$WORK/stderr.txt")" = 5 ] || fail "a message for the missing texture: $(cat "$WORK/stderr.txt")"
+# Without their textures the walls show the model's plain grey behind the menu.
+assert_number "$(colour_share "$shot" "#cccccc")" ">" 0.6 "untextured walls"
+
+# Expects the game on the damaged data to end by itself with status 0 and the report lines
+# "exception caught!" and "   $1". With a second argument "in-game" it starts a new game from
+# the menu first (the game's models are loaded then).
+expect_report() {
+    if [ "${2:-}" = in-game ]; then
+        start_game 1
+        click_at 640 70
+    else
+        launch_game
+    fi
+    wait_for_exit 30
+    assert_no_sanitizer_report
+    [ "$GAME_STATUS" = 0 ] || fail "the game ended with status $GAME_STATUS: $(cat "$WORK/stderr.txt")"
+    printf 'exception caught!\n   %s\n' "$1" | cmp -s - "$WORK/stdout.txt" ||
+        fail "not the report of \"$1\": $(cat "$WORK/stdout.txt")"
+}
+
+damage_data
+rm -rf "${WORK:?}/fonts"
+mkdir "$WORK/fonts"
+expect_report "Can't open bmp file"
+
+damage_data
+cut_short fonts/arial.bmp 300
+expect_report "Not supported format"
+
+damage_data
+rm "$WORK/models/fighter"
+expect_report "Model not found!" in-game
+
+damage_data
+cut_short models/asteroid2 2000
+expect_report "Can\`t load Vertices" in-game
 echo "ok"

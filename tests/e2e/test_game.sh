@@ -20,29 +20,6 @@ ENERGY_ENDS=150x14+250+673
 LEFT_COUNTER=200x80+10+590
 RIGHT_COUNTER=200x80+1070+590
 
-# Grabs the screen (quickly: aiming depends on it) into $WORK/now.xwd.
-grab() { xwd -root -silent >"$WORK/now.xwd"; }
-
-# The largest lit rock of the last grab, away from the ship and the gauges, as "x y area" in
-# screen pixels; nothing if there is none. Worked on a half-size picture to answer fast.
-find_rock() {
-    "$CONVERT" "xwd:$WORK/now.xwd" -scale 50% -crop 640x250+0+45 +repage -colorspace gray -threshold 15% \
-        -define connected-components:verbose=true -define connected-components:area-threshold=75 \
-        -connected-components 8 null: 2>/dev/null |
-        awk '$NF == "gray(255)" {
-            split($3, c, ","); x = 2 * c[1]; y = 2 * (c[2] + 45); area = 4 * $4;
-            if (x > 380 && x < 900 && y > 360) next;   # the ship
-            if (area > best) { best = area; bx = x; by = y }
-        } END { if (best > 0) printf "%d %d %d\n", bx, by, best }'
-}
-
-# How many glyphs the score shows: large bright shapes in its corner (stars are small).
-score_digits() {
-    "$CONVERT" "$1" -crop 420x80+0+0 +repage -colorspace gray -threshold 35% \
-        -define connected-components:verbose=true -define connected-components:area-threshold=60 \
-        -connected-components 8 null: 2>/dev/null | awk '$NF == "gray(255)" { n++ } END { print n + 0 }'
-}
-
 # A fixed seed gives a world with two rocks close by in the first view.
 GAME_ENV="RUBBLESTORM_SEED=9"
 start_game 2
@@ -62,45 +39,8 @@ assert_number "$(mean_brightness "$first" $LEFT_COUNTER)" ">" 0.08 "left rocket 
 assert_number "$(mean_brightness "$first" $RIGHT_COUNTER)" ">" 0.08 "right rocket counter"
 assert_number "$(channel_mean "$first" 21x21+630+350 g)" ">" "$(channel_mean "$first" 21x21+630+350 r)" "green crosshair"
 
-# Hunt: close in on the largest sunlit rock, then rockets and guns at it, until one breaks
-# and the score changes. Rocks drift fast across the screen from afar, so the ship flies up
-# to one until it is a large target.
-pointer_at() { xdotool mousemove --window "$GAME_WINDOW" "$1" "$2"; }
-scored=""
-for round in $(seq 1 40); do
-    grab
-    if [ "$(score_digits "xwd:$WORK/now.xwd")" -ge 3 ]; then
-        scored=yes
-        break
-    fi
-    rock=$(find_rock)
-    if [ -z "$rock" ]; then
-        pointer_at 1100 360  # turn to look for sunlit rocks
-        sleep 0.6
-        pointer_at $X 360
-        sleep 0.5
-    else
-        set -- $rock
-        if [ "$3" -lt 8000 ]; then
-            # Turn towards it and fly closer.
-            pointer_at "$1" "$2"
-            sleep 0.25
-            pointer_at $X 360
-            xdotool keydown w
-            sleep 0.6
-            xdotool keyup w
-        else
-            xdotool mousemove --window "$GAME_WINDOW" "$1" "$2" click 3 click 3 mousedown 1
-            sleep 1.5
-            xdotool mouseup 1
-            pointer_at $X 360
-            sleep 1.5
-        fi
-    fi
-    assert_alive
-done
+hunt_until_scored 40
 screenshot hunted >/dev/null
-[ -n "$scored" ] || fail "no rock was destroyed in 40 rounds of hunting"
 
 # Fly forward and fire the guns: the energy gauge shrinks from both ends.
 xdotool keydown w
@@ -163,5 +103,6 @@ move_to 10 10
 sleep 0.3
 press_key Escape
 wait_for_exit 10
+assert_no_sanitizer_report
 [ "$GAME_STATUS" = 0 ] || fail "the game ended with status $GAME_STATUS"
 echo "ok"

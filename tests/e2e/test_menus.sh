@@ -96,6 +96,7 @@ assert_number "$(pixels_differing "$menu" "$(screenshot after-highscores)")" "<"
 assert_alive
 press_key Escape
 wait_for_exit 10
+assert_no_sanitizer_report
 [ "$GAME_STATUS" = 0 ] || fail "ESC in the main menu ended the game with status $GAME_STATUS"
 
 # The menu music really played: the captured sound is not silent.
