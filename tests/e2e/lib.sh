@@ -216,9 +216,10 @@ score_digits() {
 # drift fast across the screen from afar, so the ship flies up to one until it is a large
 # target. Fails if no rock breaks.
 hunt_until_scored() {
+    rounds=$1
     centre_x=$((E2E_WIDTH / 2))
     centre_y=$((E2E_HEIGHT / 2))
-    for _ in $(seq 1 "$1"); do
+    for _ in $(seq 1 "$rounds"); do
         grab
         [ "$(score_digits "xwd:$WORK/now.xwd")" -ge 3 ] && return 0
         rock=$(find_rock)
@@ -246,5 +247,5 @@ hunt_until_scored() {
         fi
         assert_alive
     done
-    fail "no rock was destroyed in $1 rounds of hunting"
+    fail "no rock was destroyed in $rounds rounds of hunting"
 }
