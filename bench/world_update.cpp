@@ -3,11 +3,15 @@
 // world: the Impossible start, then its cube holding more rocks and a thousand long-lived
 // clouds. Nothing is drawn and no window is made (the null platform, no GL context: GL calls
 // go nowhere). Runs in the run folder, which holds the models.
+// Usage: world_update [rocks clouds [updates]]: one size only, as a profiler wants it.
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <numeric>
 #include <vector>
@@ -28,7 +32,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr unsigned seed = 9;
 constexpr double step = 1.0 / 60.0;
-constexpr int warmUpUpdates = 30, measuredUpdates = 600;
+constexpr int warmUpUpdates = 30, defaultUpdates = 600;
 constexpr double cloudLifetime = 3600.0;  // they outlive the run, so their number stays
 constexpr double cloudScale = 0.3, cloudAlpha = 0.2, cloudDrift = 0.5;
 
@@ -69,7 +73,7 @@ void addClouds(Space& world, int clouds)
     }
 }
 
-void measure(const WorldSize& size)
+void measure(const WorldSize& size, int measuredUpdates)
 {
     selectLevelWith(size.rocks);
     seedRandom(seed);
@@ -89,14 +93,17 @@ void measure(const WorldSize& size)
 }
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    std::vector<WorldSize> chosen(std::begin(sizes), std::end(sizes));
+    if (argc >= 3) chosen = {{std::atoi(argv[1]), std::atoi(argv[2])}};
+    const int updates = argc >= 4 ? std::max(std::atoi(argv[3]), 1) : defaultUpdates;
     runReportingErrors(
-        [] {
+        [&] {
             SceneGraph::getInstance();
-            std::printf("world update, %d updates of 1/60 s after %d to warm up\n", measuredUpdates, warmUpUpdates);
+            std::printf("world update, %d updates of 1/60 s after %d to warm up\n", updates, warmUpUpdates);
             std::printf("%24s %10s %8s %12s\n", "", "median", "p95", "rocks after");
-            for (const WorldSize& size : sizes) measure(size);
+            for (const WorldSize& size : chosen) measure(size, updates);
             std::printf("(ms per update)\n\n");
         },
         std::cout);
