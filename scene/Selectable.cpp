@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "scene/ByteColor.h"
-#include "scene/SceneGraph.h"
 #include "scene/SelectableSceneObject.h"
 #include "scene/Viewport.h"
 
@@ -23,18 +22,15 @@ void Selectable::disableSelection()
     selectable_ = false;
 }
 
-bool Selectable::isSelectable() const
-{
-    return selectable_;
-}
+bool Selectable::isSelectable() const { return selectable_; }
 
 Selectable* Selectable::pick(int x, int y)
 {
     const Viewport viewport = Viewport::current();
     if (x < 0 || y < 0 || x >= viewport.width || y >= viewport.height) return nullptr;
 
-    // Only the pixel under the pointer counts: drawing just that one spares the renderer two
-    // screens full of fill, and the read-back waits for no more than it.
+    // Only the pixel under the pointer counts: drawing just that one spares the renderer a
+    // screen full of fill, and the read-back waits for no more than it.
     const int row = viewport.height - 1 - y;  // GL counts rows from the bottom
     glScissor(x, row, 1, 1);
     glEnable(GL_SCISSOR_TEST);
@@ -57,7 +53,6 @@ Selectable* Selectable::pick(int x, int y)
 
     glEnable(GL_NORMALIZE);
     glEnable(GL_LIGHTING);
-    SceneGraph::getInstance()->draw();
     glDisable(GL_SCISSOR_TEST);
     if (number == 0 || static_cast<std::size_t>(number) > entries.size()) return nullptr;
     return entries[number - 1];

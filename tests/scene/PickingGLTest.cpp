@@ -92,14 +92,12 @@ TEST_F(PickingGLTest, OnlyRegisteredObjectsCanBePicked)
     EXPECT_EQ(Selectable::pick(width / 2, height / 2), nullptr);
 }
 
-TEST_F(PickingGLTest, AfterPickingThePickedPixelShowsTheSceneAgainAndLightingIsOn)
+TEST_F(PickingGLTest, AfterPickingLightingIsOnAndNothingIsScissored)
 {
     square(0, 0.5);
     graph->calculate({0, 0});
     Selectable::pick(width / 2, height / 2);
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     EXPECT_TRUE(glIsEnabled(GL_NORMALIZE));
-    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
-    const GLContext::Rgb picked = GLContext::pixel(width / 2, height - 1 - height / 2);  // rows from the bottom
-    EXPECT_NEAR(picked.r, 128, 2) << "the square's own grey, not its selection colour";
+    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST)) << "the next frame is drawn in full";
 }
