@@ -3,8 +3,8 @@
 // on a script that depends only on the frame number: the guns held all the time, thrust and
 // strafing in turns, a slow weave of the mouse, a rocket every second at the rock nearest the
 // crosshair, and the laser charged and fired in long bursts (too long to count as a click).
-// With a fixed seed and time step the flight replays exactly. It aims with the active camera;
-// it does not notice a lost ship (the game stops listening then) and never opens a menu.
+// It aims with the active camera; it does not notice a lost ship (the game stops listening
+// then) and never opens a menu. Depends on the listener dispatches, Camera and Asteroid.
 #include <set>
 
 class ScriptedPilot {
