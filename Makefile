@@ -29,6 +29,11 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 ctest --output-on-failure -j$(JOBS)
 
+# Builds the benchmarks of bench/ and prints their figures: frame times of the timedemo, the world
+# update against the size of the world, the start-up time and the peak memory (see README.md).
+bench: build
+	@cmake --build $(BUILD_DIR) --target run_benchmarks -j$(JOBS)
+
 # The game and every test again under AddressSanitizer, LeakSanitizer and UBSan, in
 # $(SANITIZE_DIR)/, on the data the normal build generated.
 sanitize: build

@@ -3,6 +3,7 @@
 #include <GL/freeglut_std.h>
 
 #include <cmath>
+#include <utility>
 
 #include "app/Level.h"
 #include "overlay/CrosshairCursor.h"
@@ -42,9 +43,9 @@ bool worldAdvances(GameState state)
 }
 }  // namespace
 
-void GameManager::initialize(int* argc, char** argv)
+void GameManager::initialize(int* argc, char** argv, PerformanceTimer::Counter clock)
 {
-    if (singleton == nullptr) singleton = new GameManager(argc, argv);
+    if (singleton == nullptr) singleton = new GameManager(argc, argv, std::move(clock));
 }
 
 GameManager* GameManager::getInstance()
@@ -76,8 +77,10 @@ void GameManager::shutdown()
     singleton = nullptr;
 }
 
-GameManager::GameManager(int* argc, char** argv)
-    : volumeKeys_(Key('+', false), Key('-', false), volumeKeyValue, this),
+GameManager::GameManager(int* argc, char** argv, PerformanceTimer::Counter clock)
+    : clock_(std::move(clock)),
+      timer_(true, clock_),
+      volumeKeys_(Key('+', false), Key('-', false), volumeKeyValue, this),
       highscores_("highscores.dat", levelNames().size()),
       highscoreScreen_(highscores_, levelNames())
 {
@@ -526,7 +529,7 @@ void GameManager::startNewGame()
     gameClock_->show();
     timer_.reset(false);
     lastGameTime_ = 0;
-    world_ = std::make_unique<SpaceManager>();
+    world_ = std::make_unique<SpaceManager>(clock_);
     world_->update({0.0, 0.0});
 }
 

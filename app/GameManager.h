@@ -5,6 +5,8 @@
 // turns every input that changes what the player sees into a command of its state machine
 // (handleCommand). It owns the world of the game in progress.
 // It must be created with initialize(); getInstance() before that throws GameError.
+// Its clock (game time, the middle button's click time) is the steady clock unless the caller
+// hands it another: the timedemo replays frames at a fixed step on a counter of its own.
 #include <memory>
 #include <string>
 
@@ -36,8 +38,8 @@ class GameManager : public virtual MenuEventListener,
                     public virtual GameEventListener,
                     public virtual KeyPairListener<int> {
 public:
-    // Creates the singleton once; later calls do nothing.
-    static void initialize(int* argc, char** argv);
+    // Creates the singleton once, on `clock` (nanoseconds); later calls do nothing.
+    static void initialize(int* argc, char** argv, PerformanceTimer::Counter clock = PerformanceTimer::steadyCounter);
     static GameManager* getInstance();
     // Enters the window's event loop (never returns with a real window); nothing without a
     // singleton.
@@ -90,7 +92,7 @@ public:
     static constexpr std::size_t maxNameLength = 20;
 
 private:
-    GameManager(int* argc, char** argv);
+    GameManager(int* argc, char** argv, PerformanceTimer::Counter clock);
 
     void buildOverlay();
     void fillBackgroundMusic();
@@ -130,7 +132,8 @@ private:
     std::unique_ptr<Menu> gameMenu_;
     std::unique_ptr<ScreenTextPoint> message_;
     bool helpFromPause_ = false;
-    PerformanceTimer timer_{true};
+    PerformanceTimer::Counter clock_;
+    PerformanceTimer timer_;
     double lastRealTime_ = 0.0;
     double lastGameTime_ = 0.0;
     int selectedLevel_ = 0;

@@ -19,12 +19,14 @@ public:
 
     // True when an argument is exactly "-d".
     static bool allowsWindowToggle(int argc, char** argv);
+    // One frame drawn and swapped to the screen: GLUT's display callback, which the timedemo
+    // also calls to time the drawing.
+    static void display();
 
 private:
     GameWindow() = default;
     void toggleFullScreen();
 
-    static void display();
     static void reshape(int width, int height);
     static void keyboard(unsigned char key, int x, int y);
     static void keyboardUp(unsigned char key, int x, int y);

@@ -1,6 +1,4 @@
 // Rubblestorm: starts the game manager and its window and reports whatever error ends it.
-#include <malloc.h>
-
 #include <cstdlib>
 #include <iostream>
 
@@ -11,9 +9,6 @@
 
 int main(int argc, char** argv)
 {
-    // Frames made of display lists allocate and free in bursts; without a high trim
-    // threshold glibc returns and regrows the heap every frame (about 3x slower).
-    mallopt(M_TRIM_THRESHOLD, 128 << 20);
     // Tests, benchmarks and bug reports replay a world exactly by fixing the random seed.
     if (const char* seed = std::getenv("RUBBLESTORM_SEED"))
         seedRandom(static_cast<unsigned>(std::strtoul(seed, nullptr, 10)));

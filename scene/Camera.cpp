@@ -2,12 +2,30 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
+#include <limits>
+
 #include "scene/Scene.h"
 #include "scene/Viewport.h"
 
 namespace {
 Camera* activeCamera = nullptr;
+// A sphere must be this much farther out than its radius to count as unseen: rounding of the
+// planes must never hide what GL would still draw.
+constexpr double unseenMargin = 1.001;
+
+// How far `point` lies inside plane `row3 + sign * row` of the view-projection matrix
+// (negative: outside), in world units; the plane's normal has no length for a degenerate
+// projection, which hides nothing.
+double insideBy(const Matrix& m, int row, double sign, const Vector& point)
+{
+    const double a = m[3] + sign * m[row], b = m[7] + sign * m[4 + row], c = m[11] + sign * m[8 + row];
+    const double d = m[15] + sign * m[12 + row];
+    const double length = std::sqrt(a * a + b * b + c * c);
+    if (!(length > 0.0)) return std::numeric_limits<double>::infinity();
+    return (a * point.x() + b * point.y() + c * point.z() + d) / length;
 }
+}  // namespace
 
 Camera::~Camera()
 {
@@ -45,6 +63,16 @@ Vector Camera::getEyePosition()
         eyePositionValid_ = true;
     }
     return eyePosition_;
+}
+
+bool Camera::maySee(const Vector& centre, double radius)
+{
+    const Matrix viewProjection = getViewProjectionMatrix();
+    for (int row = 0; row < 3; ++row) {
+        for (double sign : {1.0, -1.0})
+            if (insideBy(viewProjection, row, sign, centre) < -radius * unseenMargin) return false;
+    }
+    return true;
 }
 
 void Camera::calculate(TimeStep step)

@@ -17,6 +17,9 @@ public:
     virtual Matrix getProjectionMatrix();
     virtual Matrix getViewMatrix();
     virtual Vector getEyePosition();
+    // False only when the sphere lies wholly outside the view volume, so that nothing of what
+    // it holds can reach the screen; a sphere that is not finite counts as seen.
+    virtual bool maySee(const Vector& centre, double radius);
 
     void calculate(TimeStep step) override;
     void draw() override {}

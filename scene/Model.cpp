@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "scene/Camera.h"
 #include "scene/GameError.h"
 
 namespace {
@@ -25,10 +26,7 @@ Model* Model::getModel(const std::string& name)
     return new Model(loadModelData(found->second));
 }
 
-ModelData* Model::loadModelData(const std::string& fileName)
-{
-    return ModelData::load(fileName);
-}
+ModelData* Model::loadModelData(const std::string& fileName) { return ModelData::load(fileName); }
 
 void Model::drawPlainGeometry()
 {
@@ -36,19 +34,21 @@ void Model::drawPlainGeometry()
     glCallList(data_->plainList());
 }
 
-void Model::setColor(const Color& color)
-{
-    color_ = color;
-}
+void Model::setColor(const Color& color) { color_ = color; }
 
-double Model::getAlpha()
-{
-    return color_.alpha();
-}
+double Model::getAlpha() { return color_.alpha(); }
 
-void Model::setAlpha(double alpha)
+void Model::setAlpha(double alpha) { color_ = Color(color_, alpha); }
+
+bool Model::isCulled()
 {
-    color_ = Color(color_, alpha);
+    if (DynamicSceneObject::isCulled()) return true;
+    Camera* camera = Camera::getActive();
+    if (camera == nullptr) return false;
+    // The root of the squared axis lengths bounds how far the matrix can carry a vertex of the
+    // model's radius, whatever shear the parents' scales add.
+    const Vector scales = getAbsoluteScales();
+    return !camera->maySee(getAbsolutePosition(), data_->radius() * scales.length());
 }
 
 void Model::draw()

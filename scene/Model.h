@@ -5,7 +5,7 @@
 // sorted); alpha 0 hides it.
 // The model library maps the game's model names to files in "models/": getModel hands out a
 // new Model (owned by the caller) on the shared, cached ModelData of the file.
-// Depends on ModelData, DynamicSceneObject, Transparent, Color.
+// Depends on ModelData, DynamicSceneObject, Transparent, Color, and the active Camera (culling).
 #include <string>
 
 #include "scene/Color.h"
@@ -32,6 +32,9 @@ public:
     double getAlpha() override;
     void setAlpha(double alpha) override;
     void draw() override;
+    // Also culled, by the active camera, when its bounding sphere lies outside the view: its
+    // triangles are the bulk of what a frame draws.
+    bool isCulled() override;
 
 private:
     ModelData* data_;

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <vector>
@@ -45,6 +47,14 @@ void compileFullList(unsigned list, const ModelFile& model, const std::vector<un
     glEndList();
 }
 
+double farthestVertex(const ModelFile& model)
+{
+    double farthest = 0.0;
+    for (const auto& vertex : model.vertices)
+        farthest = std::max(farthest, std::sqrt(vertex[0] * vertex[0] + vertex[1] * vertex[1] + vertex[2] * vertex[2]));
+    return farthest;
+}
+
 void compilePlainList(unsigned list, const ModelFile& model)
 {
     glNewList(list, GL_COMPILE);
@@ -68,5 +78,7 @@ ModelData* ModelData::load(const std::string& fileName)
     const unsigned lists = glGenLists(2);
     compileFullList(lists, model, textures);
     compilePlainList(lists + 1, model);
-    return cache().emplace(fileName, std::unique_ptr<ModelData>(new ModelData(lists))).first->second.get();
+    return cache()
+        .emplace(fileName, std::unique_ptr<ModelData>(new ModelData(lists, farthestVertex(model))))
+        .first->second.get();
 }

@@ -15,12 +15,15 @@ public:
 
     unsigned fullList() const { return lists_; }
     unsigned plainList() const { return lists_ + 1; }
+    // The distance of the farthest vertex from the model's origin.
+    double radius() const { return radius_; }
 
     ModelData(const ModelData&) = delete;
     ModelData& operator=(const ModelData&) = delete;
 
 private:
-    explicit ModelData(unsigned lists) : lists_(lists) {}
+    ModelData(unsigned lists, double radius) : lists_(lists), radius_(radius) {}
 
     unsigned lists_;
+    double radius_;
 };

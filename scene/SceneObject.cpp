@@ -10,10 +10,7 @@
 namespace {
 double viewConeAngle = 180.0;
 
-[[noreturn]] void throwNotContained()
-{
-    throw GameError("This scene object is not contained in the given root scene");
-}
+[[noreturn]] void throwNotContained() { throw GameError("This scene object is not contained in the given root scene"); }
 }  // namespace
 
 SceneObject::~SceneObject()
@@ -28,6 +25,7 @@ void SceneObject::invalidateAbsoluteCaches()
     positionValid_ = false;
     matrixValid_ = false;
     inverseValid_ = false;
+    scalesValid_ = false;
 }
 
 Vector SceneObject::getAbsolutePosition()
@@ -62,6 +60,16 @@ Matrix SceneObject::getAbsoluteInverseMatrix()
         inverseValid_ = true;
     }
     return absoluteInverse_;
+}
+
+Vector SceneObject::getAbsoluteScales()
+{
+    // Collision tests ask for every pair of rocks; three square roots each add up.
+    if (!scalesValid_) {
+        absoluteScales_ = getAbsoluteMatrix().axisScales();
+        scalesValid_ = true;
+    }
+    return absoluteScales_;
 }
 
 Matrix SceneObject::getInverseMatrixRelativeTo(Scene* ancestor)

@@ -1,7 +1,7 @@
 #pragma once
 // SceneObject: every visible or updatable thing of the 3D world, a node of the scene tree.
 // It knows its parent scene and the root it hangs under, and caches its absolute position,
-// matrix and inverse for one frame (reset by `calculate`).
+// matrix, inverse and axis scales for one frame (reset by `calculate`).
 // Scene objects are not owned by their parent: game code calls `destroy()` and the
 // SceneGraph deletes marked objects at the end of its update. Depends on Vector, Matrix,
 // Registry and the active Camera (for view-cone culling).
@@ -29,6 +29,8 @@ public:
     // Local-to-ancestor matrix; throws GameError when `ancestor` is not above this object.
     virtual Matrix getMatrixRelativeTo(Scene* ancestor);
     virtual Matrix getAbsoluteInverseMatrix();
+    // The lengths of the absolute matrix's axes (Matrix::axisScales).
+    virtual Vector getAbsoluteScales();
     virtual Matrix getInverseMatrixRelativeTo(Scene* ancestor);
 
     // Throws GameError when the object already has another parent.
@@ -63,9 +65,11 @@ private:
     Vector absolutePosition_;
     Matrix absoluteMatrix_;
     Matrix absoluteInverse_;
+    Vector absoluteScales_;
     bool positionValid_ = false;
     bool matrixValid_ = false;
     bool inverseValid_ = false;
+    bool scalesValid_ = false;
     bool cullable_ = false;
     Scene* parent_ = nullptr;
     SceneGraph* root_ = nullptr;

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "scene/ByteColor.h"
-#include "scene/SceneGraph.h"
 #include "scene/SelectableSceneObject.h"
 #include "scene/Viewport.h"
 
@@ -23,16 +22,18 @@ void Selectable::disableSelection()
     selectable_ = false;
 }
 
-bool Selectable::isSelectable() const
-{
-    return selectable_;
-}
+bool Selectable::isSelectable() const { return selectable_; }
 
 Selectable* Selectable::pick(int x, int y)
 {
     const Viewport viewport = Viewport::current();
     if (x < 0 || y < 0 || x >= viewport.width || y >= viewport.height) return nullptr;
 
+    // Only the pixel under the pointer counts: drawing just that one spares the renderer a
+    // screen full of fill, and the read-back waits for no more than it.
+    const int row = viewport.height - 1 - y;  // GL counts rows from the bottom
+    glScissor(x, row, 1, 1);
+    glEnable(GL_SCISSOR_TEST);
     glDisable(GL_LIGHTING);
     glDisable(GL_NORMALIZE);
     glClearColor(0, 0, 0, 0);
@@ -47,12 +48,12 @@ Selectable* Selectable::pick(int x, int y)
 
     unsigned char rgb[4] = {0, 0, 0, 0};
     glReadBuffer(GL_BACK);
-    glReadPixels(x, viewport.height - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+    glReadPixels(x, row, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
     const int number = ByteColor(rgb[0], rgb[1], rgb[2]).toIndex();
 
     glEnable(GL_NORMALIZE);
     glEnable(GL_LIGHTING);
-    SceneGraph::getInstance()->draw();
+    glDisable(GL_SCISSOR_TEST);
     if (number == 0 || static_cast<std::size_t>(number) > entries.size()) return nullptr;
     return entries[number - 1];
 }

@@ -4,8 +4,9 @@
 // Picking (`pick`) draws every registered SelectableSceneObject in a colour that encodes its
 // number into the back buffer and reads the colour under the pointer; the depth test decides
 // which of two overlapping objects wins. Up to 16777215 objects can be told apart.
-// Picking spoils the back buffer's depth and needs the next frame to be drawn in full, as
-// the display callback does anyway. Depends on ByteColor, Camera, SceneGraph, Viewport.
+// Picking draws only the pixel under the pointer and leaves it in its selection colour: the
+// next frame must be drawn in full, as the display callback does anyway.
+// Depends on ByteColor, Camera, Viewport.
 #include "scene/Registered.h"
 
 class Selectable : public Registered<Selectable> {
@@ -21,7 +22,6 @@ public:
 
     // The object under the window position (x from the left, y from the top, as the mouse
     // callbacks give it), or null for empty space and positions outside the viewport.
-    // Redraws the scene graph into the back buffer afterwards.
     static Selectable* pick(int x, int y);
     static const Registry<Selectable>& registry() { return registered(); }
 

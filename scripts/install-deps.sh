@@ -6,7 +6,7 @@ set -eu
 
 PACKAGES="
 build-essential cmake pkg-config
-libglut-dev libglu1-mesa-dev libgl-dev libegl-dev
+libglut-dev libglu1-mesa-dev libgl-dev libegl-dev libx11-dev
 libopenal-dev libopenal1 libsndfile1-dev libsndfile1 libasound2 libpulse0
 libfreetype-dev fonts-liberation lame libmp3lame-dev
 libfluidsynth-dev fluid-soundfont-gm

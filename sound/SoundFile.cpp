@@ -7,6 +7,12 @@
 namespace {
 // Frames converted per libsndfile call; bounds the scratch buffer of a multi-channel file.
 constexpr std::size_t framesPerRead = 4096;
+
+bool isFloat(int format)
+{
+    const int encoding = format & SF_FORMAT_SUBMASK;
+    return encoding == SF_FORMAT_FLOAT || encoding == SF_FORMAT_DOUBLE;
+}
 }  // namespace
 
 SoundFile::SoundFile(const std::string& path)
@@ -22,7 +28,10 @@ SoundFile::SoundFile(const std::string& path)
     channels_ = info.channels;
     sampleRate_ = info.samplerate;
     // Without this a float WAV reads as near-silence: its -1..1 values would be cast, not scaled.
-    sf_command(file_, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
+    // It is asked for float files only: libsndfile finds the scale by reading the whole file,
+    // which for an MP3 means decoding minutes of music (half a second of the game's start)
+    // only to read the same samples as without it.
+    if (isFloat(info.format)) sf_command(file_, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
 }
 
 SoundFile::~SoundFile()
@@ -55,10 +64,7 @@ std::size_t SoundFile::read(std::int16_t* out, std::size_t frames)
     return total;
 }
 
-bool SoundFile::rewind()
-{
-    return file_ != nullptr && sf_seek(file_, 0, SEEK_SET) == 0;
-}
+bool SoundFile::rewind() { return file_ != nullptr && sf_seek(file_, 0, SEEK_SET) == 0; }
 
 std::vector<std::int16_t> SoundFile::readAll()
 {

@@ -6,7 +6,7 @@ CollidableSceneObject::CollidableSceneObject(double radiusFactor) : radiusFactor
 
 double CollidableSceneObject::getCollisionRadius()
 {
-    const Vector scales = getAbsoluteMatrix().axisScales();
+    const Vector scales = getAbsoluteScales();
     return radiusFactor_ * std::max({scales.x(), scales.y(), scales.z()});
 }
 

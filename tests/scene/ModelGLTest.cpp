@@ -1,5 +1,6 @@
 // Models on screen: the library shares one compiled copy per file, a model is drawn where it
-// stands with its texture and colour, alpha fades it, and a failed load can be retried.
+// stands with its texture and colour, alpha fades it, one wholly outside the view is culled,
+// and a failed load can be retried.
 // With the generated data in the run folder, every model of the game loads and shows.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <numbers>
 
 #include "scene/Camera.h"
 #include "scene/GameError.h"
@@ -102,6 +104,32 @@ TEST_F(ModelGLTest, AModelIsDrawnWhereItStands)
     model->drawPlainGeometry();
     EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), shown);
     glEnable(GL_LIGHTING);
+}
+
+TEST_F(ModelGLTest, OnlyAModelWhollyOutsideTheViewIsCulled)
+{
+    useModelsIn(folder);
+    ModelBytes::square(0.5).write("models/plate");
+    Model* model = show(Model::loadModelData("plate"));
+    // Where the right edge of the view lies at the plate's depth, 3 in front of the camera.
+    const double halfWidth = 3.0 * std::tan(Camera::fieldOfView / 2.0 * std::numbers::pi / 180.0) * width / height;
+    model->setPosition(halfWidth + 0.4, 0, 0);
+    drawFrame();
+    EXPECT_FALSE(model->isCulled());
+    EXPECT_GT(GLContext::countPixelsNot(0, 0, 0), 0) << "its left edge pokes into view";
+
+    // The sphere that must lie outside is generous: it holds the plate whatever shear the
+    // scales could add.
+    for (const Vector& away : {Vector(halfWidth + 2.0, 0, 0), Vector(-halfWidth - 2.0, 0, 0), Vector(0, 0, 5),
+                               Vector(0, 0, 3.0 - Camera::farPlane - 2.0)}) {
+        model->setPosition(away);
+        drawFrame();
+        EXPECT_TRUE(model->isCulled()) << away.x() << ", " << away.z();
+        EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0);
+    }
+    model->setScale(3.0);
+    drawFrame();
+    EXPECT_FALSE(model->isCulled()) << "beyond the far plane by less than its grown size";
 }
 
 TEST_F(ModelGLTest, TexturedGroupsShowTheirTextureAndMissingOnesTheColour)

@@ -1,0 +1,148 @@
+// timedemo: the real game in its real window, on a fixed seed and a fixed time step, flown by
+// the ScriptedPilot for a fixed number of frames; prints the frame times split into the world
+// update (with the frame's input) and the drawing (up to a finished glFinish after the swap).
+// Scenarios: "easy" and "impossible" start a game of that level from the main menu; "battle"
+// starts an Impossible game and gathers its rocks in front of the ship, so that fragments,
+// sparks, dust and rocket trails fill the view. Needs an X server of 1280 x 720 (xvfb-run) and
+// the run folder as working directory; prints the peak resident memory of the whole run.
+// Usage: timedemo easy|impossible|battle [frames]
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "app/ErrorReport.h"
+#include "app/GameManager.h"
+#include "app/GameWindow.h"
+#include "bench/PeakMemory.h"
+#include "bench/ScriptedPilot.h"
+#include "bench/TimingSeries.h"
+#include "scene/GameError.h"
+#include "scene/TransparentSceneObject.h"
+#include "world/Asteroid.h"
+#include "world/Random.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+constexpr unsigned seed = 9;
+constexpr int defaultFrames = 600;
+constexpr std::int64_t frameNanoseconds = 1'000'000'000 / ScriptedPilot::framesPerSecond;
+constexpr auto fullScreenTimeout = std::chrono::seconds(5);
+// Where the battle's rocks are gathered: a box ahead of the ship, which looks along -z.
+constexpr double battleHalfWidth = 10.0, battleNear = 12.0, battleFar = 35.0;
+
+struct Scenario {
+    const char* name;
+    int difficulty;  // how often the main menu's difficulty entry is chosen
+    bool gathered;
+};
+constexpr Scenario scenarios[] = {{"easy", 0, false}, {"impossible", 3, false}, {"battle", 3, true}};
+
+const Scenario* findScenario(const char* name)
+{
+    for (const Scenario& scenario : scenarios)
+        if (std::strcmp(scenario.name, name) == 0) return &scenario;
+    return nullptr;
+}
+
+// The game clock the GameManager reads: frames advance it by exactly one step.
+std::int64_t gameNanoseconds = 0;
+
+void waitForFullScreen()
+{
+    const Clock::time_point deadline = Clock::now() + fullScreenTimeout;
+    while (glutGet(GLUT_WINDOW_WIDTH) != glutGet(GLUT_SCREEN_WIDTH) ||
+           glutGet(GLUT_WINDOW_HEIGHT) != glutGet(GLUT_SCREEN_HEIGHT)) {
+        if (Clock::now() > deadline) throw GameError("The window did not fill the screen");
+        glutMainLoopEvent();
+    }
+    glutMainLoopEvent();  // the reshape that follows
+}
+
+void gatherRocksAhead()
+{
+    for (Asteroid* asteroid : Asteroid::registry().snapshot())
+        asteroid->setPosition(randomDouble(-battleHalfWidth, battleHalfWidth),
+                              randomDouble(-battleHalfWidth, battleHalfWidth), -randomDouble(battleNear, battleFar));
+}
+
+void startGame(const Scenario& scenario)
+{
+    GameManager& game = *GameManager::getInstance();
+    for (int i = 0; i < scenario.difficulty; ++i) game.menuEntrySelected("difficulty");
+    game.menuEntrySelected("start");
+    if (game.getState() != GameState::Running) throw GameError("The game did not start");
+    if (scenario.gathered) gatherRocksAhead();
+}
+
+struct Peaks {
+    std::size_t rocks = 0;
+    std::size_t blended = 0;
+    void take()
+    {
+        rocks = std::max(rocks, Asteroid::registry().size());
+        blended = std::max(blended, TransparentSceneObject::registry().size());
+    }
+};
+
+void run(const Scenario& scenario, int frames)
+{
+    waitForFullScreen();
+    startGame(scenario);
+    GameManager& game = *GameManager::getInstance();
+    ScriptedPilot pilot(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    TimingSeries frameTimes, updateTimes, drawTimes;
+    Peaks peaks;
+    for (int frame = 0; frame < frames; ++frame) {
+        gameNanoseconds += frameNanoseconds;
+        glutMainLoopEvent();
+        const Clock::time_point start = Clock::now();
+        pilot.fly(frame);
+        game.frame();
+        const Clock::time_point updated = Clock::now();
+        GameWindow::display();
+        glFinish();
+        const Clock::time_point drawn = Clock::now();
+        updateTimes.add(updated - start);
+        drawTimes.add(drawn - updated);
+        frameTimes.add(drawn - start);
+        peaks.take();
+    }
+    pilot.letGo();
+
+    std::printf("timedemo %s: %d frames at %d fps, %d x %d, seed %u\n", scenario.name, frames,
+                ScriptedPilot::framesPerSecond, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT), seed);
+    std::printf("%s\n%s\n%s\n%s\n", TimingSeries::header().c_str(), frameTimes.row("frame").c_str(),
+                updateTimes.row("  world update").c_str(), drawTimes.row("  drawing").c_str());
+    std::printf("at most %zu rocks and %zu blended objects (clouds, shots, markers) at once\n", peaks.rocks,
+                peaks.blended);
+    std::printf("peak resident memory %.1f MB\n\n", PeakMemory::megabytes());
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const Scenario* scenario = argc >= 2 ? findScenario(argv[1]) : nullptr;
+    const int frames = argc >= 3 ? std::atoi(argv[2]) : defaultFrames;
+    if (scenario == nullptr || frames <= 0) {
+        std::cerr << "usage: timedemo easy|impossible|battle [frames]\n";
+        return 2;
+    }
+    seedRandom(seed);
+    Platform::install(&GameWindow::instance());
+    runReportingErrors(
+        [&] {
+            GameManager::initialize(&argc, argv, [] { return gameNanoseconds; });
+            run(*scenario, frames);
+            GameManager::shutdown();
+        },
+        std::cout);
+    return 0;
+}
