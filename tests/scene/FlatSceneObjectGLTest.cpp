@@ -9,6 +9,7 @@
 #include "scene/Camera.h"
 #include "scene/SceneGraph.h"
 #include "tests/support/GLContext.h"
+#include "tests/support/SceneGLTest.h"
 #include "tests/support/Shapes.h"
 
 namespace {
@@ -37,31 +38,13 @@ Extent drawnExtent()
     return e;
 }
 
-struct FlatSceneObjectGLTest : ::testing::Test {
-    void SetUp() override
-    {
-        GLContext::resize(width, height);
-        graph = SceneGraph::getInstance();
-        camera = new Camera;
-        graph->addChild(camera);
-        graph->setCamera(camera);
-    }
-    void TearDown() override
-    {
-        for (SceneObject* child : graph->getChildren()) child->destroy();
-        graph->calculate({0, 0});
-        GLContext::resize(640, 480);
-    }
+struct FlatSceneObjectGLTest : SceneGLTest {
+    FlatSceneObjectGLTest() : SceneGLTest(width, height, 0.0) {}
     Extent drawFrame(const std::string& shot = "")
     {
-        graph->calculate({0, 0});
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        graph->draw();
-        if (!shot.empty()) GLContext::writePng(shot);
+        drawScene(shot);
         return drawnExtent();
     }
-    SceneGraph* graph = nullptr;
-    Camera* camera = nullptr;
 };
 }  // namespace
 

@@ -8,33 +8,17 @@
 #include "scene/Line.h"
 #include "scene/SceneGraph.h"
 #include "tests/support/GLContext.h"
+#include "tests/support/SceneGLTest.h"
 #include "tests/support/Shapes.h"
 
 namespace {
 constexpr int width = 200, height = 150;
 
-struct LineGLTest : ::testing::Test {
-    void SetUp() override
-    {
-        GLContext::resize(width, height);
-        graph = SceneGraph::getInstance();
-        camera = new Camera;
-        camera->setPosition(0, 0, 3);
-        graph->addChild(camera);
-        graph->setCamera(camera);
-    }
-    void TearDown() override
-    {
-        for (SceneObject* child : graph->getChildren()) child->destroy();
-        graph->calculate({0, 0});
-        GLContext::resize(640, 480);
-    }
+struct LineGLTest : SceneGLTest {
+    LineGLTest() : SceneGLTest(width, height) {}
     int drawFrame(const std::string& shot = "")
     {
-        graph->calculate({0, 0});
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        graph->draw();
-        if (!shot.empty()) GLContext::writePng(shot);
+        drawScene(shot);
         return GLContext::countPixelsNot(0, 0, 0);
     }
     static Line* redLine(Vector start, Vector end)
@@ -51,8 +35,6 @@ struct LineGLTest : ::testing::Test {
         graph->addChild(line);
         return line;
     }
-    SceneGraph* graph = nullptr;
-    Camera* camera = nullptr;
 };
 }  // namespace
 

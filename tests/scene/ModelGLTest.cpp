@@ -17,42 +17,30 @@
 #include "scene/ModelFile.h"
 #include "scene/SceneGraph.h"
 #include "tests/support/GLContext.h"
+#include "tests/support/SceneGLTest.h"
 #include "tests/support/ModelBytes.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
 constexpr int width = 200, height = 150;
 
-struct ModelGLTest : ::testing::Test {
+struct ModelGLTest : SceneGLTest {
+    ModelGLTest() : SceneGLTest(width, height) {}
     void SetUp() override
     {
-        GLContext::resize(width, height);
-        graph = SceneGraph::getInstance();
-        camera = new Camera;
-        camera->setPosition(0, 0, 3);
-        graph->addChild(camera);
-        graph->setCamera(camera);
+        SceneGLTest::SetUp();
         glEnable(GL_LIGHT0);  // white, from the viewer's side
     }
     void TearDown() override
     {
         glDisable(GL_LIGHT0);
         glEnable(GL_LIGHTING);
-        for (SceneObject* child : graph->getChildren()) child->destroy();
-        graph->calculate({0, 0});
-        GLContext::resize(640, 480);
+        SceneGLTest::TearDown();
     }
     void useModelsIn(TemporaryFolder& place)
     {
         place.enter();
         std::filesystem::create_directory("models");
-    }
-    void drawFrame(const std::string& shot = "")
-    {
-        graph->calculate({0, 0});
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        graph->draw();
-        if (!shot.empty()) GLContext::writePng(shot);
     }
     Model* show(ModelData* data)
     {
@@ -61,8 +49,6 @@ struct ModelGLTest : ::testing::Test {
         return model;
     }
     TemporaryFolder folder;
-    SceneGraph* graph = nullptr;
-    Camera* camera = nullptr;
 };
 }  // namespace
 
@@ -86,7 +72,7 @@ TEST_F(ModelGLTest, AModelIsDrawnWhereItStands)
     ModelBytes::square(0.5).write("models/plate");
     Model* model = show(Model::loadModelData("plate"));
     model->setPosition(0.8, 0, 0);
-    drawFrame("model-plate");
+    drawScene("model-plate");
     const GLContext::Rgb right = GLContext::pixel(width / 2 + 40, height / 2);
     EXPECT_GT(right.r, 150) << "lit grey";
     EXPECT_EQ(right.r, right.b);
@@ -114,7 +100,7 @@ TEST_F(ModelGLTest, OnlyAModelWhollyOutsideTheViewIsCulled)
     // Where the right edge of the view lies at the plate's depth, 3 in front of the camera.
     const double halfWidth = 3.0 * std::tan(Camera::fieldOfView / 2.0 * std::numbers::pi / 180.0) * width / height;
     model->setPosition(halfWidth + 0.4, 0, 0);
-    drawFrame();
+    drawScene();
     EXPECT_FALSE(model->isCulled());
     EXPECT_GT(GLContext::countPixelsNot(0, 0, 0), 0) << "its left edge pokes into view";
 
@@ -123,12 +109,12 @@ TEST_F(ModelGLTest, OnlyAModelWhollyOutsideTheViewIsCulled)
     for (const Vector& away : {Vector(halfWidth + 2.0, 0, 0), Vector(-halfWidth - 2.0, 0, 0), Vector(0, 0, 5),
                                Vector(0, 0, 3.0 - Camera::farPlane - 2.0)}) {
         model->setPosition(away);
-        drawFrame();
+        drawScene();
         EXPECT_TRUE(model->isCulled()) << away.x() << ", " << away.z();
         EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0);
     }
     model->setScale(3.0);
-    drawFrame();
+    drawScene();
     EXPECT_FALSE(model->isCulled()) << "beyond the far plane by less than its grown size";
 }
 
@@ -143,7 +129,7 @@ TEST_F(ModelGLTest, TexturedGroupsShowTheirTextureAndMissingOnesTheColour)
     model->setColor(Color(1, 1, 1, 1));
     glDisable(GL_LIGHT0);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{1, 1, 1, 1}.data());
-    drawFrame("model-textured");
+    drawScene("model-textured");
     const GLContext::Rgb left = GLContext::pixel(width / 2 - 25, height / 2);
     const GLContext::Rgb right = GLContext::pixel(width / 2 + 25, height / 2);
     EXPECT_GT(left.r, 200);
@@ -155,7 +141,7 @@ TEST_F(ModelGLTest, TexturedGroupsShowTheirTextureAndMissingOnesTheColour)
     model->destroy();
     Model* plain = show(Model::loadModelData("untextured"));
     plain->setColor(Color(0, 1, 0, 1));
-    drawFrame();
+    drawScene();
     const GLContext::Rgb centre = GLContext::pixel(width / 2, height / 2);
     EXPECT_GT(centre.g, 200) << "no texture: the model's own colour";
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{0.2f, 0.2f, 0.2f, 1}.data());
@@ -167,11 +153,11 @@ TEST_F(ModelGLTest, AlphaFadesTheModelAndLeavesBlendingAsItWas)
     ModelBytes::square(1).write("models/fading");
     Model* model = show(Model::loadModelData("fading"));
     model->setColor(Color(1, 1, 1, 1));
-    drawFrame();
+    drawScene();
     const int full = GLContext::pixel(width / 2, height / 2).r;
 
     model->setAlpha(0.0);
-    drawFrame();
+    drawScene();
     EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0) << "alpha 0 draws nothing";
 
     model->setAlpha(0.5);
@@ -234,7 +220,7 @@ TEST_F(ModelGLTest, EveryGeneratedModelLoadsAndShows)
         model->setPosition(0, 0, -2);
         model->setRotation(30, 1, 1, 0);
         graph->addChild(model);
-        drawFrame(std::string("model-generated-") + name);
+        drawScene(std::string("model-generated-") + name);
         EXPECT_GT(GLContext::countPixelsNot(0, 0, 0, 4), 250) << name;
         model->destroy();
     }

@@ -7,27 +7,14 @@
 #include "scene/SceneGraph.h"
 #include "scene/Selectable.h"
 #include "tests/support/GLContext.h"
+#include "tests/support/SceneGLTest.h"
 #include "tests/support/Shapes.h"
 
 namespace {
 constexpr int width = 200, height = 150;
 
-struct PickingGLTest : ::testing::Test {
-    void SetUp() override
-    {
-        GLContext::resize(width, height);
-        graph = SceneGraph::getInstance();
-        camera = new Camera;
-        camera->setPosition(0, 0, 3);
-        graph->addChild(camera);
-        graph->setCamera(camera);
-    }
-    void TearDown() override
-    {
-        for (SceneObject* child : graph->getChildren()) child->destroy();
-        graph->calculate({0, 0});
-        GLContext::resize(640, 480);
-    }
+struct PickingGLTest : SceneGLTest {
+    PickingGLTest() : SceneGLTest(width, height) {}
     SelectableSquare* square(double z, double halfSize)
     {
         auto* s = new SelectableSquare(0.5, 0.5, 0.5, halfSize);
@@ -35,8 +22,6 @@ struct PickingGLTest : ::testing::Test {
         graph->addChild(s);
         return s;
     }
-    SceneGraph* graph = nullptr;
-    Camera* camera = nullptr;
 };
 }  // namespace
 

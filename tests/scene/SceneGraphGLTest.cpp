@@ -10,6 +10,7 @@
 #include "scene/SceneGraph.h"
 #include "scene/TransparentSceneObject.h"
 #include "tests/support/GLContext.h"
+#include "tests/support/SceneGLTest.h"
 #include "tests/support/TestObjects.h"
 
 namespace {
@@ -47,31 +48,7 @@ private:
     double r_, g_, b_, a_;
 };
 
-struct SceneGraphGLTest : ::testing::Test {
-    void SetUp() override
-    {
-        GLContext::resize(200, 150);
-        graph = SceneGraph::getInstance();
-        camera = new Camera;
-        camera->setPosition(0, 0, 3);
-        graph->addChild(camera);
-        graph->setCamera(camera);
-    }
-    void TearDown() override
-    {
-        for (SceneObject* child : graph->getChildren()) child->destroy();
-        graph->calculate({0, 0});
-        GLContext::resize(640, 480);
-    }
-    void drawFrame()
-    {
-        graph->calculate({0, 0});
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        graph->draw();
-    }
-    SceneGraph* graph = nullptr;
-    Camera* camera = nullptr;
-};
+struct SceneGraphGLTest : SceneGLTest {};
 }  // namespace
 
 TEST_F(SceneGraphGLTest, CameraGivesTheGLProjectionAndTheInverseOfItsPlace)
@@ -118,13 +95,13 @@ TEST_F(SceneGraphGLTest, TransparentObjectsBlendFarToNear)
     farBlue->setPosition(0, 0, -1);
     graph->addChild(nearRed);
     graph->addChild(farBlue);
-    drawFrame();
+    drawScene();
     const GLContext::Rgb centre = GLContext::pixel(100, 75);
     EXPECT_NEAR(centre.r, 128, 3);
     EXPECT_NEAR(centre.b, 64, 3) << "blue was drawn first, then red over it";
 
     nearRed->setTransparent(false);  // now an ordinary solid object, drawn first
-    drawFrame();
+    drawScene();
     const GLContext::Rgb solid = GLContext::pixel(100, 75);
     EXPECT_NEAR(solid.r, 255, 3) << "the solid pass does not blend";
     EXPECT_NEAR(solid.b, 0, 3) << "the far square fails the depth test behind it";
@@ -140,12 +117,12 @@ TEST_F(SceneGraphGLTest, CulledScenesAreSkippedWithTheirSubtree)
     frame->setCullable(true);
     frame->setPosition(0, 0, -10);  // inside the cone around the view axis
     graph->addChild(frame);
-    drawFrame();
+    drawScene();
     EXPECT_GT(GLContext::countPixelsNot(0, 0, 0), 0);
 
     frame->setPosition(0, 0, 10);  // behind the camera: the whole frame is skipped
     square->setPosition(0, 0, -20);  // though its child would lie in view
-    drawFrame();
+    drawScene();
     EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0);
     SceneObject::setViewConeAngle(180);
 }

@@ -1,0 +1,51 @@
+#pragma once
+// SceneGLTest: the stage the scene engine's GL tests draw on: the scene graph with its camera
+// (on the z axis, looking down -z), a small viewport, and whatever a test added destroyed
+// again afterwards. Needs the GL context of tests/GLTestMain.cpp; a test that changes other
+// GL state restores it itself.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "scene/Camera.h"
+#include "scene/SceneGraph.h"
+#include "tests/support/GLContext.h"
+
+class SceneGLTest : public ::testing::Test {
+protected:
+    explicit SceneGLTest(int width = 200, int height = 150, double cameraDistance = 3.0)
+        : width_(width), height_(height), cameraDistance_(cameraDistance)
+    {
+    }
+    void SetUp() override
+    {
+        GLContext::resize(width_, height_);
+        graph = SceneGraph::getInstance();
+        camera = new Camera;
+        camera->setPosition(0, 0, cameraDistance_);
+        graph->addChild(camera);
+        graph->setCamera(camera);
+    }
+    void TearDown() override
+    {
+        for (SceneObject* child : graph->getChildren()) child->destroy();
+        graph->calculate({0, 0});
+        GLContext::resize(640, 480);
+    }
+    // One frame, calculated without time passing and drawn; kept as the picture `shot` if named.
+    void drawScene(const std::string& shot = "")
+    {
+        graph->calculate({0, 0});
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        graph->draw();
+        if (!shot.empty()) GLContext::writePng(shot);
+    }
+
+    SceneGraph* graph = nullptr;
+    Camera* camera = nullptr;
+
+private:
+    int width_, height_;
+    double cameraDistance_;
+};
