@@ -74,7 +74,7 @@ void writeModels(const fs::path& folder)
 
 enum Compression : std::uint32_t { Plain = 0, RunLength8 = 1, RunLength4 = 2, BitFields = 3 };
 
-struct BmpSpec {
+struct BmpLayout {
     int width = 5, height = 3;
     int bits = 24;
     std::uint32_t compression = Plain;
@@ -86,21 +86,21 @@ struct BmpSpec {
 // The colour index or grey level of pixel (x, y): a pattern that uses every colour.
 unsigned patternAt(int x, int y, unsigned colours) { return static_cast<unsigned>(x * 3 + y * 7) % colours; }
 
-Bytes plainRows(const BmpSpec& spec)
+Bytes plainRows(const BmpLayout& layout)
 {
     Bytes pixels;
-    for (int fileRow = 0; fileRow < spec.height; ++fileRow) {
-        const int y = spec.topDown ? spec.height - 1 - fileRow : fileRow;
+    for (int fileRow = 0; fileRow < layout.height; ++fileRow) {
+        const int y = layout.topDown ? layout.height - 1 - fileRow : fileRow;
         Bytes row;
         unsigned bitsUsed = 0, byte = 0;
-        for (int x = 0; x < spec.width; ++x) {
+        for (int x = 0; x < layout.width; ++x) {
             const unsigned value = patternAt(x, y, 256);
-            switch (spec.bits) {
+            switch (layout.bits) {
                 case 1:
                 case 4:
                 case 8:
-                    byte = byte << spec.bits | (value & ((1u << spec.bits) - 1));
-                    bitsUsed += spec.bits;
+                    byte = byte << layout.bits | (value & ((1u << layout.bits) - 1));
+                    bitsUsed += layout.bits;
                     if (bitsUsed == 8) row.push_back(static_cast<unsigned char>(byte)), bitsUsed = 0, byte = 0;
                     break;
                 case 16:
@@ -124,13 +124,13 @@ Bytes plainRows(const BmpSpec& spec)
 
 // Run-length rows: a run, a literal stretch, the rest as a run; then end of line, and a jump
 // over the last row before the end of the picture.
-Bytes runLengthRows(const BmpSpec& spec)
+Bytes runLengthRows(const BmpLayout& layout)
 {
-    const bool four = spec.compression == RunLength4;
+    const bool four = layout.compression == RunLength4;
     const unsigned colours = four ? 16 : 256;
     Bytes pixels;
-    for (int y = 0; y + 1 < spec.height; ++y) {
-        const int run = spec.width / 3, literal = 3;
+    for (int y = 0; y + 1 < layout.height; ++y) {
+        const int run = layout.width / 3, literal = 3;
         const unsigned value = patternAt(0, y, colours);
         pixels.insert(pixels.end(), {static_cast<unsigned char>(run),
                                      static_cast<unsigned char>(four ? value << 4 | (value + 1) % 16 : value)});
@@ -147,7 +147,7 @@ Bytes runLengthRows(const BmpSpec& spec)
         }
         if (data.size() % 2 != 0) data.push_back(0);
         pixels.insert(pixels.end(), data.begin(), data.end());
-        const int rest = spec.width - run - literal;
+        const int rest = layout.width - run - literal;
         if (rest > 0) pixels.insert(pixels.end(), {static_cast<unsigned char>(rest), 0x21});
         pixels.insert(pixels.end(), {0, 0});
     }
@@ -156,40 +156,40 @@ Bytes runLengthRows(const BmpSpec& spec)
     return pixels;
 }
 
-Bytes bitmap(const BmpSpec& spec)
+Bytes bitmap(const BmpLayout& layout)
 {
-    const bool indexed = spec.bits <= 8;
-    const unsigned colours = indexed ? 1u << spec.bits : 0;
-    const unsigned entrySize = spec.coreHeader ? 3 : 4;
+    const bool indexed = layout.bits <= 8;
+    const unsigned colours = indexed ? 1u << layout.bits : 0;
+    const unsigned entrySize = layout.coreHeader ? 3 : 4;
     Bytes table;
     for (unsigned i = 0; i < colours; ++i) {
         const unsigned grey = colours > 1 ? i * 255 / (colours - 1) : 0;
         table.insert(table.end(), 3, static_cast<unsigned char>(grey));
         if (entrySize == 4) table.push_back(0);
     }
-    if (spec.compression == BitFields) {
-        if (spec.bits == 16)
+    if (layout.compression == BitFields) {
+        if (layout.bits == 16)
             put32(table, 0xF800), put32(table, 0x07E0), put32(table, 0x001F);
         else
             put32(table, 0x00FF0000), put32(table, 0x0000FF00), put32(table, 0x000000FF);
     }
-    const bool runLength = spec.compression == RunLength8 || spec.compression == RunLength4;
-    const Bytes pixels = runLength ? runLengthRows(spec) : plainRows(spec);
+    const bool runLength = layout.compression == RunLength8 || layout.compression == RunLength4;
+    const Bytes pixels = runLength ? runLengthRows(layout) : plainRows(layout);
 
     Bytes header;
-    if (spec.coreHeader) {
+    if (layout.coreHeader) {
         put32(header, 12);
-        put16(header, static_cast<std::uint32_t>(spec.width));
-        put16(header, static_cast<std::uint32_t>(spec.height));
+        put16(header, static_cast<std::uint32_t>(layout.width));
+        put16(header, static_cast<std::uint32_t>(layout.height));
         put16(header, 1);
-        put16(header, static_cast<std::uint32_t>(spec.bits));
+        put16(header, static_cast<std::uint32_t>(layout.bits));
     } else {
         put32(header, 40);
-        put32(header, static_cast<std::uint32_t>(spec.width));
-        put32(header, static_cast<std::uint32_t>(spec.topDown ? -spec.height : spec.height));
+        put32(header, static_cast<std::uint32_t>(layout.width));
+        put32(header, static_cast<std::uint32_t>(layout.topDown ? -layout.height : layout.height));
         put16(header, 1);
-        put16(header, static_cast<std::uint32_t>(spec.bits));
-        put32(header, spec.compression);
+        put16(header, static_cast<std::uint32_t>(layout.bits));
+        put32(header, layout.compression);
         put32(header, static_cast<std::uint32_t>(pixels.size()));
         put32(header, 2835);
         put32(header, 2835);
@@ -198,7 +198,7 @@ Bytes bitmap(const BmpSpec& spec)
     }
     Bytes file;
     const std::uint32_t pixelOffset = static_cast<std::uint32_t>(14 + header.size() + table.size());
-    if (spec.fileHeader) {
+    if (layout.fileHeader) {
         file = {'B', 'M'};
         put32(file, static_cast<std::uint32_t>(pixelOffset + pixels.size()));
         put32(file, 0);
@@ -212,7 +212,7 @@ Bytes bitmap(const BmpSpec& spec)
 
 void writeBitmaps(const fs::path& folder)
 {
-    const std::vector<std::pair<std::string, BmpSpec>> specs = {
+    const std::vector<std::pair<std::string, BmpLayout>> layouts = {
         {"1bit", {.bits = 1}},
         {"4bit", {.bits = 4}},
         {"8bit", {.bits = 8}},
@@ -228,7 +228,7 @@ void writeBitmaps(const fs::path& folder)
         {"core-24bit", {.bits = 24, .coreHeader = true}},
         {"headerless-4bit", {.bits = 4, .fileHeader = false}},
     };
-    for (const auto& [name, spec] : specs) writeFile((folder / (name + ".bmp")).string(), bitmap(spec));
+    for (const auto& [name, layout] : layouts) writeFile((folder / (name + ".bmp")).string(), bitmap(layout));
 }
 
 // ---- fonts ----
@@ -237,8 +237,8 @@ void writeBitmaps(const fs::path& folder)
 Bytes fontBitmap(int side, int bits)
 {
     const int cell = side / 16;
-    BmpSpec spec{.width = side, .height = side, .bits = bits};
-    Bytes file = bitmap(spec);
+    BmpLayout layout{.width = side, .height = side, .bits = bits};
+    Bytes file = bitmap(layout);
     // Paint over the pattern: black, with ink in the cells of 'A' to 'H', wider cell by cell.
     const std::size_t bytesPerPixel = static_cast<std::size_t>(bits) / 8;
     const std::size_t stride = (static_cast<std::size_t>(side) * bytesPerPixel + 3) / 4 * 4;
