@@ -5,7 +5,9 @@
 #include <algorithm>
 
 namespace {
-// Frames converted per libsndfile call; bounds the scratch buffer of a multi-channel file.
+// Frames decoded per libsndfile call. Always whole blocks of this size, whatever the caller
+// asks for: where mpg123 gives up on a damaged stream, libsndfile drops what it had decoded of
+// the read in hand, so reads of other sizes would give other sound.
 constexpr std::size_t framesPerRead = 4096;
 
 bool isFloat(int format)
@@ -42,29 +44,42 @@ SoundFile::~SoundFile()
 std::size_t SoundFile::read(std::int16_t* out, std::size_t frames)
 {
     if (file_ == nullptr) return 0;
-    if (channels_ == outputChannels) {
-        const sf_count_t got = sf_readf_short(file_, out, static_cast<sf_count_t>(frames));
-        return got > 0 ? static_cast<std::size_t>(got) : 0;
-    }
     std::size_t total = 0;
     while (total < frames) {
-        const std::size_t wanted = std::min(frames - total, framesPerRead);
-        fileFrames_.resize(wanted * static_cast<std::size_t>(channels_));
-        const sf_count_t got = sf_readf_short(file_, fileFrames_.data(), static_cast<sf_count_t>(wanted));
-        if (got <= 0) break;
-        for (sf_count_t frame = 0; frame < got; ++frame) {
-            const std::int16_t* in = &fileFrames_[static_cast<std::size_t>(frame * channels_)];
-            std::int16_t* stereo = out + 2 * (total + static_cast<std::size_t>(frame));
+        if (nextFrame_ == blockFrames_ && !decodeBlock()) break;
+        const std::size_t count = std::min(frames - total, blockFrames_ - nextFrame_);
+        for (std::size_t frame = 0; frame < count; ++frame) {
+            const std::int16_t* in = &fileFrames_[(nextFrame_ + frame) * static_cast<std::size_t>(channels_)];
+            std::int16_t* stereo = out + outputChannels * (total + frame);
             stereo[0] = in[0];
             stereo[1] = channels_ == 1 ? in[0] : in[1];
         }
-        total += static_cast<std::size_t>(got);
-        if (static_cast<std::size_t>(got) < wanted) break;
+        nextFrame_ += count;
+        total += count;
     }
     return total;
 }
 
-bool SoundFile::rewind() { return file_ != nullptr && sf_seek(file_, 0, SEEK_SET) == 0; }
+bool SoundFile::decodeBlock()
+{
+    if (ended_) return false;
+    fileFrames_.resize(framesPerRead * static_cast<std::size_t>(channels_));
+    const sf_count_t got = sf_readf_short(file_, fileFrames_.data(), static_cast<sf_count_t>(framesPerRead));
+    blockFrames_ = got > 0 ? static_cast<std::size_t>(got) : 0;
+    nextFrame_ = 0;
+    // A short block is the end. A damaged MP3 may give more after it, but only to a later
+    // read, which would make the sound depend on the sizes of the reads.
+    ended_ = blockFrames_ < framesPerRead;
+    return blockFrames_ > 0;
+}
+
+bool SoundFile::rewind()
+{
+    if (file_ == nullptr || sf_seek(file_, 0, SEEK_SET) != 0) return false;
+    blockFrames_ = nextFrame_ = 0;
+    ended_ = false;
+    return true;
+}
 
 std::vector<std::int16_t> SoundFile::readAll()
 {

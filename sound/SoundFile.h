@@ -6,7 +6,8 @@
 //
 // Cannot: write files. A missing, damaged or empty file is simply not open (isOpen() false)
 // and reads nothing; a file that breaks off in the middle reads as ending there. The frame
-// count of an MP3 is not trusted: the end is where a read returns nothing.
+// count of an MP3 is not trusted: the end is where a read returns nothing. The frames read
+// do not depend on how many are asked for at a time, even from a damaged file.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,5 +39,11 @@ private:
     sf_private_tag* file_ = nullptr;
     int channels_ = 0;
     int sampleRate_ = 0;
-    std::vector<std::int16_t> fileFrames_;  // one read in the file's own channel layout
+    // Decodes the next block into fileFrames_; false at the end of the file.
+    bool decodeBlock();
+
+    std::vector<std::int16_t> fileFrames_;  // one block in the file's own channel layout
+    std::size_t blockFrames_ = 0;           // frames in fileFrames_
+    std::size_t nextFrame_ = 0;             // the first of them not yet read
+    bool ended_ = false;                    // the last block was short: nothing more to decode
 };
