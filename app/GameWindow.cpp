@@ -74,7 +74,10 @@ void GameWindow::runMainLoop()
 
 void GameWindow::setKeyRepeat(bool on) { glutIgnoreKeyRepeat(on ? 0 : 1); }
 
-void GameWindow::setSystemCursorVisible(bool visible) { glutSetCursor(visible ? GLUT_CURSOR_INHERIT : GLUT_CURSOR_NONE); }
+void GameWindow::setSystemCursorVisible(bool visible)
+{
+    glutSetCursor(visible ? GLUT_CURSOR_INHERIT : GLUT_CURSOR_NONE);
+}
 
 void GameWindow::showMessage(const std::string& title, const std::string& text)
 {

@@ -17,8 +17,8 @@
 #include "scene/ModelFile.h"
 #include "scene/SceneGraph.h"
 #include "tests/support/GLContext.h"
-#include "tests/support/SceneGLTest.h"
 #include "tests/support/ModelBytes.h"
+#include "tests/support/SceneGLTest.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {

@@ -120,7 +120,7 @@ TEST_F(SceneGraphGLTest, CulledScenesAreSkippedWithTheirSubtree)
     drawScene();
     EXPECT_GT(GLContext::countPixelsNot(0, 0, 0), 0);
 
-    frame->setPosition(0, 0, 10);  // behind the camera: the whole frame is skipped
+    frame->setPosition(0, 0, 10);    // behind the camera: the whole frame is skipped
     square->setPosition(0, 0, -20);  // though its child would lie in view
     drawScene();
     EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0);

@@ -3,9 +3,9 @@
 #include <map>
 #include <set>
 
-#include "scene/Camera.h"
 #include "scene/CalculateAlways.h"
 #include "scene/CalculateLater.h"
+#include "scene/Camera.h"
 #include "scene/GameError.h"
 #include "scene/SceneGraph.h"
 #include "tests/support/TestObjects.h"
