@@ -204,11 +204,15 @@ find_rock() {
         } END { if (best > 0) printf "%d %d %d\n", bx, by, best }'
 }
 
-# How many glyphs the score shows: large bright shapes in its corner (stars are small).
+# How many glyphs the score shows: bright shapes of a digit's size in its corner (about
+# 50 x 40 pixels: stars are smaller, a rock drifting through the corner is larger).
 score_digits() {
     "$CONVERT" "$1" -crop 420x80+0+0 +repage -colorspace gray -threshold 35% \
         -define connected-components:verbose=true -define connected-components:area-threshold=60 \
-        -connected-components 8 null: 2>/dev/null | awk '$NF == "gray(255)" { n++ } END { print n + 0 }'
+        -connected-components 8 null: 2>/dev/null | awk '$NF == "gray(255)" {
+            split($2, box, /[x+]/);
+            if (box[1] <= 70 && box[2] >= 30 && box[2] <= 55) n++
+        } END { print n + 0 }'
 }
 
 # Hunts in a game under way, for at most $1 rounds: closes in on the largest sunlit rock,
