@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "app/VirtualSpecialKey.h"
+#include "app/CombinedKey.h"
 
 namespace {
 unsigned char upper(unsigned char c) { return static_cast<unsigned char>(std::toupper(c)); }
@@ -16,7 +16,7 @@ Key::Key(unsigned char character, bool caseSensitive)
 
 Key::Key(int specialCode) : kind_(0), specialCode_(specialCode) {}
 
-Key::Key(const VirtualSpecialKey& virtualKey) : Key(virtualKey.code()) {}
+Key::Key(const CombinedKey& virtualKey) : Key(virtualKey.code()) {}
 
 bool Key::matchesCharacter(unsigned char character) const
 {

@@ -1,19 +1,19 @@
 #pragma once
 // Key: one key a control listens for, either a character key (optionally case-insensitive)
-// or a special key (a GLUT special-key code, or the negative code of a VirtualSpecialKey).
+// or a special key (a GLUT special-key code, or the negative code of a CombinedKey).
 // A character event never matches a special key and the other way round.
 // A key's release may arrive as another character than its press: when Shift is let go
 // first, '+' comes back as '=' and 'W' as 'w'. `matchesRelease` accepts that other character
 // too, so a held key is always seen released.
 #include <cstdint>
 
-class VirtualSpecialKey;
+class CombinedKey;
 
 class Key {
 public:
     Key(unsigned char character, bool caseSensitive);
     explicit Key(int specialCode);
-    Key(const VirtualSpecialKey& virtualKey);
+    Key(const CombinedKey& virtualKey);
 
     bool isCharacter() const { return kind_ != 0; }
     bool matchesCharacter(unsigned char character) const;

@@ -14,9 +14,9 @@ constexpr double ambientLevel = 0.2;
 // GLUT's codes of the arrow keys.
 constexpr int arrowLeft = 100, arrowUp = 101, arrowRight = 102, arrowDown = 103;
 
-std::unique_ptr<VirtualSpecialKey> virtualKey(unsigned char letter, int special)
+std::unique_ptr<CombinedKey> virtualKey(unsigned char letter, int special)
 {
-    return std::make_unique<VirtualSpecialKey>(Key(letter, false), Key(special), VirtualSpecialKey::anyKeyDown);
+    return std::make_unique<CombinedKey>(Key(letter, false), Key(special), CombinedKey::anyKeyDown);
 }
 
 float thrustOf(bool forward, bool backward)

@@ -12,6 +12,7 @@
 // scene graph, picking, PerformanceTimer, Level.
 #include <memory>
 
+#include "app/CombinedKey.h"
 #include "app/GameEventListener.h"
 #include "app/KeyPair.h"
 #include "app/KeyPairListener.h"
@@ -19,7 +20,6 @@
 #include "app/MouseMoveListener.h"
 #include "app/PerformanceTimer.h"
 #include "app/Strafing.h"
-#include "app/VirtualSpecialKey.h"
 #include "scene/BackgroundLight.h"
 #include "scene/SceneGraph.h"
 #include "world/ShipControl.h"
@@ -63,7 +63,7 @@ public:
 private:
     void select(Asteroid* asteroid);
 
-    std::unique_ptr<VirtualSpecialKey> upKey_, downKey_, leftKey_, rightKey_;
+    std::unique_ptr<CombinedKey> upKey_, downKey_, leftKey_, rightKey_;
     std::unique_ptr<KeyPair<float>> accelerationKeys_;
     std::unique_ptr<KeyPair<Strafing>> strafeKeys_;
     double thrust_ = 0.0;

@@ -3,9 +3,9 @@
 
 #include <vector>
 
+#include "app/CombinedKey.h"
 #include "app/KeyPair.h"
 #include "app/MouseMoveListener.h"
-#include "app/VirtualSpecialKey.h"
 
 namespace {
 struct Recorder : KeyboardListener {
@@ -73,7 +73,7 @@ TEST(InputTest, KeyReleasedAsItsShiftCounterpartIsStillReleased)
     EXPECT_EQ(pair.value(), 0);
 
     Recorder sink;
-    VirtualSpecialKey up(Key('W', false), Key(GLUT_KEY_UP), VirtualSpecialKey::anyKeyDown);
+    CombinedKey up(Key('W', false), Key(GLUT_KEY_UP), CombinedKey::anyKeyDown);
     dispatchKeyPressed('W');
     EXPECT_TRUE(up.isDown());
     dispatchKeyReleased('w');
@@ -96,8 +96,8 @@ TEST(InputTest, KeyMatchingRules)
 TEST(InputTest, VirtualKeysJoinTheirKeysAndGetFreshCodes)
 {
     Recorder recorder;
-    VirtualSpecialKey first(Key('W', false), Key(GLUT_KEY_UP), VirtualSpecialKey::anyKeyDown);
-    VirtualSpecialKey second(Key('S', false), Key(GLUT_KEY_DOWN), VirtualSpecialKey::anyKeyDown);
+    CombinedKey first(Key('W', false), Key(GLUT_KEY_UP), CombinedKey::anyKeyDown);
+    CombinedKey second(Key('S', false), Key(GLUT_KEY_DOWN), CombinedKey::anyKeyDown);
     EXPECT_EQ(second.code(), first.code() - 1);
     EXPECT_LT(first.code(), 0);
 

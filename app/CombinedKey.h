@@ -1,5 +1,5 @@
 #pragma once
-// VirtualSpecialKey: folds several physical keys (W and the up arrow) into one synthetic
+// CombinedKey: folds several physical keys (W and the up arrow) into one synthetic
 // special key with a negative code of its own. When the combined state changes it dispatches
 // a special-key press or release with that code to every keyboard listener.
 // Codes are handed out -1, -2, -3, ... and never reused, so they never collide with GLUT's.
@@ -9,11 +9,11 @@
 #include "app/Key.h"
 #include "app/KeyboardListener.h"
 
-class VirtualSpecialKey : public virtual KeyboardListener {
+class CombinedKey : public virtual KeyboardListener {
 public:
     using Combine = std::function<bool(std::vector<bool> down)>;
 
-    VirtualSpecialKey(Key first, Key second, Combine combine);
+    CombinedKey(Key first, Key second, Combine combine);
 
     int code() const { return code_; }
     bool isDown() const { return state_; }

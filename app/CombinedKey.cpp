@@ -1,4 +1,4 @@
-#include "app/VirtualSpecialKey.h"
+#include "app/CombinedKey.h"
 
 #include <algorithm>
 
@@ -6,36 +6,39 @@ namespace {
 int nextVirtualCode = -1;
 }  // namespace
 
-VirtualSpecialKey::VirtualSpecialKey(Key first, Key second, Combine combine)
+CombinedKey::CombinedKey(Key first, Key second, Combine combine)
     : code_(nextVirtualCode--), keys_{first, second}, down_(keys_.size(), false), combine_(std::move(combine))
 {
     state_ = combine_(down_);
 }
 
-bool VirtualSpecialKey::anyKeyDown(std::vector<bool> down) { return std::ranges::any_of(down, [](bool d) { return d; }); }
+bool CombinedKey::anyKeyDown(std::vector<bool> down)
+{
+    return std::ranges::any_of(down, [](bool d) { return d; });
+}
 
-void VirtualSpecialKey::keyPressed(unsigned char key)
+void CombinedKey::keyPressed(unsigned char key)
 {
     update([key](const Key& k) { return k.matchesCharacter(key); }, true);
 }
 
-void VirtualSpecialKey::keyReleased(unsigned char key)
+void CombinedKey::keyReleased(unsigned char key)
 {
     update([key](const Key& k) { return k.matchesRelease(key); }, false);
 }
 
-void VirtualSpecialKey::specialKeyPressed(int key)
+void CombinedKey::specialKeyPressed(int key)
 {
     update([key](const Key& k) { return k.matchesSpecial(key); }, true);
 }
 
-void VirtualSpecialKey::specialKeyReleased(int key)
+void CombinedKey::specialKeyReleased(int key)
 {
     update([key](const Key& k) { return k.matchesSpecial(key); }, false);
 }
 
 template <class Matches>
-void VirtualSpecialKey::update(Matches matches, bool down)
+void CombinedKey::update(Matches matches, bool down)
 {
     bool anyMatched = false;
     for (size_t i = 0; i < keys_.size(); ++i) {
