@@ -14,16 +14,16 @@ Camera* activeCamera = nullptr;
 // planes must never hide what GL would still draw.
 constexpr double unseenMargin = 1.001;
 
-// How far `point` lies inside plane `row3 + sign * row` of the view-projection matrix
-// (negative: outside), in world units; the plane's normal has no length for a degenerate
-// projection, which hides nothing.
-double insideBy(const Matrix& m, int row, double sign, const Vector& point)
+// Plane `row3 + sign * row` of the view-projection matrix, scaled so that it measures world
+// units (a, b, c, d: inside where a x + b y + c z + d > 0). For a degenerate projection the
+// normal has no length, and the plane hides nothing.
+Camera::ViewPlane viewPlane(const Matrix& m, int row, double sign)
 {
     const double a = m[3] + sign * m[row], b = m[7] + sign * m[4 + row], c = m[11] + sign * m[8 + row];
     const double d = m[15] + sign * m[12 + row];
     const double length = std::sqrt(a * a + b * b + c * c);
-    if (!(length > 0.0)) return std::numeric_limits<double>::infinity();
-    return (a * point.x() + b * point.y() + c * point.z() + d) / length;
+    if (!(length > 0.0)) return {0.0, 0.0, 0.0, std::numeric_limits<double>::infinity()};
+    return {a / length, b / length, c / length, d / length};
 }
 }  // namespace
 
@@ -67,10 +67,10 @@ Vector Camera::getEyePosition()
 
 bool Camera::maySee(const Vector& centre, double radius)
 {
-    const Matrix viewProjection = getViewProjectionMatrix();
-    for (int row = 0; row < 3; ++row) {
-        for (double sign : {1.0, -1.0})
-            if (insideBy(viewProjection, row, sign, centre) < -radius * unseenMargin) return false;
+    computeMatrices();
+    for (const ViewPlane& plane : viewPlanes_) {
+        const double insideBy = plane[0] * centre.x() + plane[1] * centre.y() + plane[2] * centre.z() + plane[3];
+        if (insideBy < -radius * unseenMargin) return false;
     }
     return true;
 }
@@ -93,6 +93,10 @@ void Camera::computeMatrices()
     for (Scene* ancestor = getParent(); ancestor != nullptr; ancestor = ancestor->getParent())
         view_ = view_ * ancestor->getLocalInverseMatrix();
     viewProjection_ = projection_ * view_;
+    for (int row = 0; row < 3; ++row) {
+        viewPlanes_[2 * row] = viewPlane(viewProjection_, row, 1.0);
+        viewPlanes_[2 * row + 1] = viewPlane(viewProjection_, row, -1.0);
+    }
     matricesValid_ = true;
 }
 

@@ -4,6 +4,8 @@
 // local -Z axis with +Y up. The matrices are computed at most once per frame, on first use.
 // One camera is active at a time; the scene passes, picking and culling use it. The first
 // camera whose matrices are computed becomes active.
+#include <array>
+
 #include "scene/DynamicSceneObject.h"
 
 class Camera : public virtual DynamicSceneObject {
@@ -33,12 +35,16 @@ public:
     static constexpr double nearPlane = static_cast<double>(0.1f);
     static constexpr double farPlane = 100.0;
 
+    // A side of the view volume as a x + b y + c z + d, in world units, positive inside.
+    using ViewPlane = std::array<double, 4>;
+
 private:
     void computeMatrices();
 
     Matrix viewProjection_;
     Matrix projection_;
     Matrix view_;
+    std::array<ViewPlane, 6> viewPlanes_{};  // left, right, bottom, top, near, far
     Vector eyePosition_;
     bool matricesValid_ = false;
     bool eyePositionValid_ = false;
