@@ -49,6 +49,16 @@ sleep 0.3
 again=$(screenshot difficulty-again)
 assert_number "$(pixels_differing "$easy" "$again" 1000x140+140+130)" "<" 50 "four clicks return to Easy"
 
+# Presses ESC and expects the main menu as first shot ($menu), the pointer out of the way;
+# $1 names the screenshot, $2 the check.
+expect_main_menu_after_escape() {
+    press_key Escape
+    sleep 0.5
+    move_to 10 10
+    sleep 0.3
+    assert_number "$(pixels_differing "$menu" "$(screenshot "$1")")" "<" 50 "$2"
+}
+
 # Help: page 1, any key turns to page 2 and back, ESC returns to the menu.
 click_at $X $HELP_Y
 sleep 0.5
@@ -62,11 +72,7 @@ assert_number "$(pixels_differing "$help1" "$help2")" ">" 2000 "second help page
 press_key x
 sleep 0.5
 assert_number "$(pixels_differing "$help1" "$(screenshot help-1-again)")" "<" 50 "back on page 1"
-press_key Escape
-sleep 0.5
-move_to 10 10
-sleep 0.3
-assert_number "$(pixels_differing "$menu" "$(screenshot after-help)")" "<" 50 "ESC leaves help"
+expect_main_menu_after_escape after-help "ESC leaves help"
 
 # Credits scroll by themselves; ESC returns.
 click_at $X $CREDITS_Y
@@ -87,11 +93,7 @@ press_key Right
 sleep 0.5
 table2=$(screenshot highscores-2)
 assert_number "$(pixels_differing "$table1" "$table2" 1280x90+0+90)" ">" 200 "next level's table"
-press_key Escape
-sleep 0.5
-move_to 10 10
-sleep 0.3
-assert_number "$(pixels_differing "$menu" "$(screenshot after-highscores)")" "<" 50 "back in the main menu"
+expect_main_menu_after_escape after-highscores "back in the main menu"
 
 assert_alive
 press_key Escape
