@@ -354,10 +354,7 @@ void GameManager::handleGameMenu(GameCommand command)
                 winJingle().play(true);
                 startNameEntry();
             } else {
-                menuMusic().play(true);
-                endGame();
-                buildMainMenu();
-                state_ = GameState::MainMenu;
+                returnToMainMenu();
             }
             break;
         default:
@@ -460,18 +457,15 @@ bool GameManager::scoreQualifies() { return highscores_.qualifies(gameLevel_, sc
 
 void GameManager::buildMainMenu()
 {
-    mainMenu_.reset();
-    cursor_->show();
-    mainMenu_ = std::make_unique<Menu>(this);
-    mainMenu_->setColors(menuNormal, menuHighlighted);
-    mainMenu_->addEntry("Start new game", "start");
-    difficultyEntry_ = mainMenu_->addEntry("", "difficulty");
+    Menu& menu = replaceMenu(mainMenu_);
+    menu.addEntry("Start new game", "start");
+    difficultyEntry_ = menu.addEntry("", "difficulty");
     difficultyEntry_->setSize(0.08);
     updateDifficultyLabel();
-    mainMenu_->addEntry("Highscores", "highscores");
-    mainMenu_->addEntry("Help", "help");
-    mainMenu_->addEntry("Credits", "credits");
-    mainMenu_->addEntry("Exit", "exit");
+    menu.addEntry("Highscores", "highscores");
+    menu.addEntry("Help", "help");
+    menu.addEntry("Credits", "credits");
+    menu.addEntry("Exit", "exit");
     Cursor::useSystemCursor();
     // Every return to the main menu turns the sky anew.
     const double angle = randomDouble(0, 180);
@@ -481,15 +475,22 @@ void GameManager::buildMainMenu()
 
 void GameManager::buildGameMenu()
 {
-    gameMenu_.reset();
-    cursor_->show();
-    gameMenu_ = std::make_unique<Menu>(this);
-    gameMenu_->setColors(menuNormal, menuHighlighted);
-    gameMenu_->addEntry("Resume the game", "resume");
-    gameMenu_->addEntry("Highscores", "highscores");
-    gameMenu_->addEntry("Help", "help");
-    gameMenu_->addEntry("Finish the game", "finish");
+    Menu& menu = replaceMenu(gameMenu_);
+    menu.addEntry("Resume the game", "resume");
+    menu.addEntry("Highscores", "highscores");
+    menu.addEntry("Help", "help");
+    menu.addEntry("Finish the game", "finish");
     Cursor::useSystemCursor();
+}
+
+// An empty menu in the game's colours in `slot`, after the one it held is gone.
+Menu& GameManager::replaceMenu(std::unique_ptr<Menu>& slot)
+{
+    slot.reset();
+    cursor_->show();
+    slot = std::make_unique<Menu>(this);
+    slot->setColors(menuNormal, menuHighlighted);
+    return *slot;
 }
 
 void GameManager::deleteMainMenu()
@@ -595,13 +596,8 @@ void GameManager::keyPressed(unsigned char key)
             if (key == 'p' || key == 'P') handleCommand(GameCommand::TogglePause);
             if (key == 'h' || key == 'H') handleCommand(GameCommand::ShowHelp);
             break;
-        case GameState::Help:
-            handleCommand(GameCommand::ShowHelp);
-            break;
-        case GameState::Highscores:
-            handleCommand(GameCommand::ShowHighscores);
-            break;
         default:
+            turnPage();
             break;
     }
 }
@@ -620,13 +616,8 @@ void GameManager::specialKeyPressed(int key)
         case GameState::Running:
             if (key >= GLUT_KEY_F1 && key <= GLUT_KEY_F3) backgroundMusic().switchTo(key - GLUT_KEY_F1, true);
             break;
-        case GameState::Help:
-            handleCommand(GameCommand::ShowHelp);
-            break;
-        case GameState::Highscores:
-            handleCommand(GameCommand::ShowHighscores);
-            break;
         default:
+            turnPage();
             break;
     }
 }
@@ -636,6 +627,12 @@ void GameManager::specialKeyReleased(int) {}
 void GameManager::mouseButtonPressed(int, int, int)
 {
     requireInitialized();
+    turnPage();
+}
+
+// Any key or button turns the page of the help or the highscores.
+void GameManager::turnPage()
+{
     if (state_ == GameState::Help) handleCommand(GameCommand::ShowHelp);
     if (state_ == GameState::Highscores) handleCommand(GameCommand::ShowHighscores);
 }

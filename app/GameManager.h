@@ -111,6 +111,8 @@ private:
     void showGameOver(bool won);
     void returnToMainMenu();
     void leaveScreen();
+    Menu& replaceMenu(std::unique_ptr<Menu>& slot);
+    void turnPage();
     void openHighscores(Menu& from, int level);
     void openHelp(Menu& from);
     void stopTheWorld();
