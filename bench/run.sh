@@ -8,7 +8,7 @@ timedemo=$1 world_update=$2 startup=$3 game=$4 run_dir=$5
 cd "$run_dir"
 export ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0
 "$world_update"
-xvfb-run -a -s "-screen 0 1280x720x24 -br" sh -c '
+xvfb-run -a -s "-screen 0 1280x720x24 -br -noreset" sh -c '
     set -e
     for scenario in easy impossible battle; do "$0" $scenario; done
     "$1" "$2" "$3"

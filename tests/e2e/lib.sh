@@ -14,7 +14,9 @@ CONVERT=/usr/bin/convert
 e2e_begin() {
     if [ -z "${E2E_IN_XVFB:-}" ]; then
         export E2E_IN_XVFB=1
-        exec xvfb-run -a -s "-screen 0 ${E2E_WIDTH}x${E2E_HEIGHT}x24" "$0" "$@"
+        # -noreset: the X server would otherwise reset when the last game ends, and a game
+        # started during the reset fails to open the display.
+        exec xvfb-run -a -s "-screen 0 ${E2E_WIDTH}x${E2E_HEIGHT}x24 -noreset" "$0" "$@"
     fi
     GAME_BINARY=$(readlink -f "$1")
     RUN_FOLDER=$(readlink -f "$2")
@@ -56,7 +58,10 @@ start_game() {
         [ -n "$GAME_WINDOW" ] && break
         sleep 0.1
     done
-    [ -n "$GAME_WINDOW" ] || fail "no game window appeared"
+    if [ -z "$GAME_WINDOW" ]; then
+        state=$(ps -o stat= -p "$GAME_PID" 2>/dev/null || echo gone)
+        fail "no game window appeared (game process: $state): $(cat "$WORK/stderr.txt")"
+    fi
     sleep "$settle"
 }
 
