@@ -7,13 +7,7 @@
 ProjectileGun::ProjectileGun(const Vector& first, const Vector& second, SpaceShip* ship, Scene* world)
     : SceneObjectEmitter(nullptr, nullptr), ship_(ship), projectileFactory_(std::make_unique<ProjectileFactory>())
 {
-    auto* firstMuzzle = new SceneObjectEmitter(nullptr, projectileFactory_.get());
-    auto* secondMuzzle = new SceneObjectEmitter(nullptr, projectileFactory_.get());
-    firstMuzzle->setPosition(first);
-    secondMuzzle->setPosition(second);
-    addChild(firstMuzzle);
-    addChild(secondMuzzle);
-    setEmitters(firstMuzzle, secondMuzzle);
+    addEmitters(this, first, second, projectileFactory_.get());
     setTargetScene(world);
     setAlignRotation(false);
     setEmissionVelocity(0.0, 0.0, -GameManager::currentLevel().projectileSpeed);

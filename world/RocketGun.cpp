@@ -50,18 +50,12 @@ RocketGun::RocketGun(const Vector& first, const Vector& second, int count, Scene
       leftCounter_(counter(counterModel_.get(), numberRightOfAnchor, leftCounterX)),
       rightCounter_(counter(counterModel_.get(), numberLeftOfAnchor, rightCounterX))
 {
-    auto* firstRail = new SceneObjectEmitter(nullptr, rocketFactory_.get());
-    auto* secondRail = new SceneObjectEmitter(nullptr, rocketFactory_.get());
-    firstRail->setPosition(first);
-    secondRail->setPosition(second);
-    addChild(firstRail);
-    addChild(secondRail);
+    addEmitters(this, first, second, rocketFactory_.get());
     // The rail models hang where the rockets leave.
     leftRailModel_->setPosition(first);
     rightRailModel_->setPosition(second);
     addChild(leftRailModel_);
     addChild(rightRailModel_);
-    setEmitters(firstRail, secondRail);
     setTargetScene(world);
     setEmissionVelocity(0.0, 0.0, -GameManager::currentLevel().rocketLaunchSpeed);
     addRockets(count);

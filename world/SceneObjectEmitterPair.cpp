@@ -9,6 +9,18 @@ void SceneObjectEmitterPair::setEmitters(SceneObjectEmitter* first, SceneObjectE
     useFirst_ = true;
 }
 
+void SceneObjectEmitterPair::addEmitters(Scene* holder, const Vector& first, const Vector& second,
+                                         DynamicSceneObjectFactory* factory)
+{
+    auto* firstEmitter = new SceneObjectEmitter(nullptr, factory);
+    auto* secondEmitter = new SceneObjectEmitter(nullptr, factory);
+    firstEmitter->setPosition(first);
+    secondEmitter->setPosition(second);
+    holder->addChild(firstEmitter);
+    holder->addChild(secondEmitter);
+    setEmitters(firstEmitter, secondEmitter);
+}
+
 void SceneObjectEmitterPair::setTargetScene(Scene* targetScene)
 {
     SceneObjectEmitter::setTargetScene(targetScene);

@@ -12,6 +12,9 @@ public:
 
     // The first emitter is due next.
     virtual void setEmitters(SceneObjectEmitter* first, SceneObjectEmitter* second);
+    // Makes two emitters of `factory` at these positions, children of `holder` (the gun that
+    // is this pair and its scene), and uses them: the guns' muzzles, the rocket rails.
+    void addEmitters(Scene* holder, const Vector& first, const Vector& second, DynamicSceneObjectFactory* factory);
 
     using SceneObjectEmitter::setEmissionVelocity;
     void setTargetScene(Scene* targetScene) override;
