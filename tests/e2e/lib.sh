@@ -197,16 +197,27 @@ type_text() { xdotool type --delay 60 "$1"; }
 grab() { xwd -root -silent >"$WORK/now.xwd"; }
 
 # The largest lit rock of the last grab, away from the ship and the gauges, as "x y area" in
-# screen pixels; nothing if there is none. Worked on a half-size picture to answer fast.
+# screen pixels; nothing if there is none. The point is the one deepest inside the rock's lit
+# part, so a pointer there is on the rock even when the lit part is a thin crescent. Worked on
+# a half-size picture to answer fast.
 find_rock() {
     "$CONVERT" "xwd:$WORK/now.xwd" -scale 50% -crop 640x250+0+45 +repage -colorspace gray -threshold 15% \
-        -define connected-components:verbose=true -define connected-components:area-threshold=75 \
-        -connected-components 8 null: 2>/dev/null |
+        "$WORK/lit.miff"
+    "$CONVERT" "$WORK/lit.miff" -define connected-components:verbose=true \
+        -define connected-components:area-threshold=75 -connected-components 8 null: 2>/dev/null |
         awk '$NF == "gray(255)" {
-            split($3, c, ","); x = 2 * c[1]; y = 2 * (c[2] + 45); area = 4 * $4;
+            split($3, c, ","); x = 2 * c[1]; y = 2 * (c[2] + 45);
             if (x > 380 && x < 900 && y > 360) next;   # the ship
-            if (area > best) { best = area; bx = x; by = y }
-        } END { if (best > 0) printf "%d %d %d\n", bx, by, best }'
+            if ($4 > best) { best = $4; box = $2 }
+        } END { if (best > 0) print box, 4 * best }' | {
+        read -r box area || return 0
+        "$CONVERT" "$WORK/lit.miff" -crop "$box" -morphology Distance Euclidean:4 miff:- |
+            identify -define identify:locate=maximum -define identify:limit=1 miff:- |
+            awk -v box="$box" -v area="$area" '$1 == "Gray:" {
+                split(box, b, /[x+]/); split($NF, p, ",");
+                printf "%d %d %d\n", 2 * (b[3] + p[1]), 2 * (b[4] + p[2] + 45), area
+            }'
+    }
 }
 
 # How many glyphs the score shows: bright shapes of a digit's size in its corner (about
@@ -220,6 +231,13 @@ score_digits() {
         } END { print n + 0 }'
 }
 
+# Flies forward for $1 seconds.
+thrust() {
+    xdotool keydown w
+    sleep "$1"
+    xdotool keyup w
+}
+
 # Hunts in a game under way, for at most $1 rounds: closes in on the largest sunlit rock,
 # then rockets and guns at it, until one breaks and the score reaches three digits. Rocks
 # drift fast across the screen from afar, so the ship flies up to one until it is a large
@@ -228,24 +246,25 @@ hunt_until_scored() {
     rounds=$1
     centre_x=$((E2E_WIDTH / 2))
     centre_y=$((E2E_HEIGHT / 2))
-    for _ in $(seq 1 "$rounds"); do
+    for round in $(seq 1 "$rounds"); do
         grab
         [ "$(score_digits "xwd:$WORK/now.xwd")" -ge 3 ] && return 0
         rock=$(find_rock)
+        echo "hunt: rock ${rock:-none}" >&2  # shown when the test fails
         if [ -z "$rock" ]; then
-            move_to 1100 "$centre_y"  # turn to look for sunlit rocks
+            # Turn right and up in turn, and move on a little, to look for sunlit rocks
+            # elsewhere: turning one way only can keep the sun behind every rock in view.
+            if [ $((round % 2)) = 1 ]; then move_to 1100 "$centre_y"; else move_to "$centre_x" 100; fi
             sleep 0.6
             move_to "$centre_x" "$centre_y"
-            sleep 0.5
+            thrust 0.5
         else
             set -- $rock
-            if [ "$3" -lt 8000 ]; then  # turn towards it and fly closer
+            if [ "$3" -lt 5000 ]; then  # turn towards it and fly closer
                 move_to "$1" "$2"
                 sleep 0.25
                 move_to "$centre_x" "$centre_y"
-                xdotool keydown w
-                sleep 0.6
-                xdotool keyup w
+                thrust 0.6
             else
                 xdotool mousemove --window "$GAME_WINDOW" "$1" "$2" click 3 click 3 mousedown 1
                 sleep 1.5
@@ -256,5 +275,5 @@ hunt_until_scored() {
         fi
         assert_alive
     done
-    fail "no rock was destroyed in $rounds rounds of hunting"
+    fail "no rock was destroyed in $rounds rounds of hunting (last view: $(screenshot hunt-failed))"
 }

@@ -39,7 +39,7 @@ assert_number "$(mean_brightness "$first" $LEFT_COUNTER)" ">" 0.08 "left rocket 
 assert_number "$(mean_brightness "$first" $RIGHT_COUNTER)" ">" 0.08 "right rocket counter"
 assert_number "$(channel_mean "$first" 21x21+630+350 g)" ">" "$(channel_mean "$first" 21x21+630+350 r)" "green crosshair"
 
-hunt_until_scored 40
+hunt_until_scored 60
 screenshot hunted >/dev/null
 
 # Fly forward and fire the guns: the energy gauge shrinks from both ends.

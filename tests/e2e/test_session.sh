@@ -48,7 +48,7 @@ start_game 2
 click_at $X $START_Y
 sleep 2
 move_to $X 360
-hunt_until_scored 40  # a score to enter in the table
+hunt_until_scored 60  # a score to enter in the table
 fly 10
 press_key p
 sleep 2
