@@ -260,7 +260,7 @@ hunt_until_scored() {
             thrust 0.5
         else
             set -- $rock
-            if [ "$3" -lt 5000 ]; then  # turn towards it and fly closer
+            if [ "$3" -lt 8000 ]; then  # turn towards it and fly closer
                 move_to "$1" "$2"
                 sleep 0.25
                 move_to "$centre_x" "$centre_y"
