@@ -215,7 +215,10 @@ find_rock() {
             identify -define identify:locate=maximum -define identify:limit=1 miff:- |
             awk -v box="$box" -v area="$area" '$1 == "Gray:" {
                 split(box, b, /[x+]/); split($NF, p, ",");
-                printf "%d %d %d\n", 2 * (b[3] + p[1]), 2 * (b[4] + p[2] + 45), area
+                x = 2 * (b[3] + p[1]); y = 2 * (b[4] + p[2] + 45);
+                # A glow around the ship: flying at it would never change the view.
+                if (x > 380 && x < 900 && y > 340) exit;
+                printf "%d %d %d\n", x, y, area
             }'
     }
 }
