@@ -2,10 +2,15 @@
 
 #include <GL/freeglut_std.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 #include <utility>
 
+#include "app/KeyboardListener.h"
 #include "app/Level.h"
+#include "app/MouseMoveListener.h"
 #include "overlay/CrosshairCursor.h"
 #include "overlay/ScreenCounter.h"
 #include "overlay/ScreenTextPoint.h"
@@ -17,6 +22,7 @@
 #include "scene/SceneObject.h"
 #include "sound/GameSounds.h"
 #include "sound/SoundSystem.h"
+#include "world/Asteroid.h"
 #include "world/Random.h"
 #include "world/Space.h"
 #include "world/SpaceManager.h"
@@ -33,6 +39,11 @@ const Color menuNormal(0, 0, 1, 0.7), menuHighlighted(0, 0, 1, 1);
 const Color messageBlue(0, 0, 1, 1);
 const Color hudWhite(1, 1, 1, 0.5);
 const std::string difficultyLabel = "Difficulty of next game:\n";
+const std::string lastReplayFile = "last.replay";
+// A recording writes what it has and a checksum of the world at least this often.
+constexpr std::int64_t flushInterval = 2'000'000, checksumInterval = 2'000'000;  // microseconds
+// A replay ahead of its recorded clock waits in slices this short, so the window stays live.
+constexpr auto playbackWait = std::chrono::milliseconds(2);
 
 // '+' alone gives 2, '-' alone 1, both or neither 0.
 int volumeKeyValue(bool louder, bool softer) { return louder == softer ? 0 : (louder ? 2 : 1); }
@@ -78,9 +89,11 @@ void GameManager::shutdown()
 }
 
 GameManager::GameManager(int* argc, char** argv, PerformanceTimer::Counter clock)
-    : clock_(std::move(clock)),
-      timer_(true, clock_),
+    : wallClock_(std::move(clock)),
+      stepCounter_([this] { return stepClock_; }),
+      timer_(true, stepCounter_),
       volumeKeys_(Key('+', false), Key('-', false), volumeKeyValue, this),
+      keptReplays_("replays", HighscoreTable::maxEntries),
       highscores_("highscores.dat", levelNames().size()),
       highscoreScreen_(highscores_, levelNames())
 {
@@ -140,6 +153,13 @@ void GameManager::buildOverlay()
     namePrompt_->setPosition(0.5, 0.7);
     namePrompt_->setSize(0.07);
     namePrompt_->hide();
+
+    replayMark_ = std::make_unique<ScreenTextPoint>("arial", "REPLAY");
+    replayMark_->setAlignment(ScreenTextPoint::BottomLeft);
+    replayMark_->setColor(hudWhite);
+    replayMark_->setPosition(0.01, 0.01);
+    replayMark_->setSize(0.04);
+    replayMark_->hide();
 }
 
 void GameManager::fillBackgroundMusic()
@@ -154,16 +174,227 @@ void GameManager::fillBackgroundMusic()
 // ----------------------------------------------------------------------------------------
 // The frame
 
+std::int64_t GameManager::wallMicros() const { return (wallClock_() + 500) / 1000; }
+
 void GameManager::frame()
 {
-    const double now = timer_.getTimeSinceCreation();
-    CalculateAlways::calculateAll({now, now - lastRealTime_});
+    const std::int64_t wall = wallMicros();
+    const std::int64_t real = std::max<std::int64_t>(wall - lastWallMicros_, 0);
+    lastWallMicros_ = wall;
+    if (player_ != nullptr) {
+        playNextRecordedFrame(wall);
+        return;
+    }
+    ReplayFrame frame;
+    frame.realMicros = real;
+    frame.events = std::exchange(pendingInput_, {});
+    playFrame(frame);
+    if (recorder_ != nullptr && wall - lastFlushWall_ >= flushInterval) {
+        recorder_->flush();
+        lastFlushWall_ = wall;
+    }
+}
+
+void GameManager::receive(const InputEvent& event)
+{
+    if (player_ != nullptr && event.kind != InputEvent::WindowSize)
+        controlPlayback(event);
+    else
+        pendingInput_.push_back(event);
+}
+
+// The one way a frame happens, live or from a replay.
+void GameManager::playFrame(const ReplayFrame& frame)
+{
+    recording_ = {};
+    for (InputEvent event : frame.events) {
+        const bool inGame = recorder_ != nullptr;
+        dispatch(event);
+        if (inGame) recording_.events.push_back(event);
+    }
+    stepClock_ += frame.realMicros * 1000;
+    const double now = static_cast<double>(stepClock_) / 1e9;
+    CalculateAlways::calculateAll({now, static_cast<double>(frame.realMicros) / 1e6});
     SoundSystem::update();  // refills the music streams after this frame's volume changes
-    lastRealTime_ = now;
-    if (!worldAdvances(state_) || world_ == nullptr) return;
-    const double gameTime = timer_.getElapsed();
-    world_->update({gameTime, gameTime - lastGameTime_});
-    lastGameTime_ = gameTime;
+    std::int64_t gameMicros = 0;
+    if (worldAdvances(state_) && world_ != nullptr) {
+        const std::int64_t gameTime = timer_.getElapsedCount() / 1000;
+        gameMicros = gameTime - lastGameMicros_;
+        lastGameMicros_ = gameTime;
+        world_->update({static_cast<double>(gameTime) / 1e6, static_cast<double>(gameMicros) / 1e6});
+    }
+    if (playing_ != nullptr) checkRecordedFrame(frame, gameMicros);
+    recordFrame(frame, gameMicros);
+}
+
+void GameManager::dispatch(InputEvent& event)
+{
+    switch (event.kind) {
+        case InputEvent::KeyDown:
+            dispatchKeyPressed(static_cast<unsigned char>(event.code));
+            break;
+        case InputEvent::KeyUp:
+            dispatchKeyReleased(static_cast<unsigned char>(event.code));
+            break;
+        case InputEvent::SpecialDown:
+            dispatchSpecialKeyPressed(event.code);
+            break;
+        case InputEvent::SpecialUp:
+            dispatchSpecialKeyReleased(event.code);
+            break;
+        case InputEvent::ButtonDown:
+        case InputEvent::ButtonUp: {
+            if (player_ == nullptr) event.picked = pickedRock(event);
+            Pointer pointer = pointerAt(event.x, event.y);
+            pointer.rock = event.picked;
+            if (event.kind == InputEvent::ButtonDown)
+                dispatchMouseButtonPressed(event.code, pointer);
+            else
+                dispatchMouseButtonReleased(event.code, pointer);
+            break;
+        }
+        case InputEvent::PointerMove:
+            dispatchMouseMoved(pointerAt(event.x, event.y));
+            break;
+        case InputEvent::WindowSize:
+            inputWidth_ = event.x;
+            inputHeight_ = event.y;
+            break;
+    }
+}
+
+// The rock under the pointer when a button goes in a game; what the player saw is what was
+// drawn last, and nothing has moved since.
+int GameManager::pickedRock(const InputEvent& event) const
+{
+    if (world_ == nullptr || !worldAdvances(state_)) return 0;
+    const Asteroid* rock = world_->pickAsteroid(event.x, event.y);
+    return rock != nullptr ? rock->getNumber() : 0;
+}
+
+Pointer GameManager::pointerAt(int x, int y) const
+{
+    if (inputWidth_ == 0) return Pointer::inViewport(x, y);
+    return Pointer::inWindow(x, y, inputWidth_, inputHeight_);
+}
+
+std::uint64_t GameManager::worldChecksum() const
+{
+    if (world_ == nullptr) return 0;
+    constexpr std::uint64_t prime = 1099511628211ULL;
+    return (world_->getWorld()->checksum() ^ static_cast<std::uint64_t>(score_)) * prime;
+}
+
+// ----------------------------------------------------------------------------------------
+// Recording
+
+void GameManager::recordFrame(const ReplayFrame& played, std::int64_t gameMicros)
+{
+    if (recorder_ == nullptr) return;
+    recording_.realMicros = played.realMicros;
+    recording_.gameMicros = gameMicros;
+    const std::int64_t before = recordedMicros_;
+    recordedMicros_ += played.realMicros;
+    if (world_ != nullptr && before / checksumInterval != recordedMicros_ / checksumInterval)
+        recording_.checksum = worldChecksum();
+    recorder_->addFrame(recording_);
+    ++recordedFrames_;
+    if (recordingEnds_) finishRecording();
+}
+
+void GameManager::finishRecording()
+{
+    lastSummary_.frames = recordedFrames_;
+    const bool written = recorder_->finish(lastSummary_);
+    recorder_.reset();
+    recordingEnds_ = false;
+    if (written && keptRank_ > 0) keptReplays_.keep(levelNames().at(gameLevel_), keptRank_, lastReplayFile);
+    keptRank_ = 0;
+}
+
+// ----------------------------------------------------------------------------------------
+// Playback
+
+bool GameManager::playReplay(const std::string& path, bool fast, PlaybackEnd onEnd)
+{
+    try {
+        playReplay(readReplay(path), fast, std::move(onEnd));
+        return true;
+    } catch (const GameError& error) {
+        Platform::get().showMessage("Error", error.what());
+        if (onEnd) onEnd({}, error.what());
+        return false;
+    }
+}
+
+void GameManager::playReplay(Replay replay, bool fast, PlaybackEnd onEnd)
+{
+    if (state_ != GameState::MainMenu || player_ != nullptr) return;
+    if (replay.start.start != "new" && replay.start.start != specialStart_)
+        throw GameError("The replay starts in a way this game does not know: " + replay.start.start);
+    onPlaybackEnd_ = std::move(onEnd);
+    player_ = std::make_unique<ReplayPlayer>(std::move(replay), fast);
+    replayMark_->setText("REPLAY");
+    replayMark_->show();
+    beginGame(player_->replay().start);
+}
+
+void GameManager::playNextRecordedFrame(std::int64_t wallMicros)
+{
+    playing_ = player_->next(wallMicros);
+    if (playing_ != nullptr) {
+        playFrame(*playing_);
+        playing_ = nullptr;
+    } else if (!player_->isFast()) {
+        std::this_thread::sleep_for(playbackWait);
+    }
+    if (player_ != nullptr && (player_->isFinished() || state_ == GameState::MainMenu)) endPlayback();
+}
+
+void GameManager::checkRecordedFrame(const ReplayFrame& frame, std::int64_t gameMicros)
+{
+    const std::int64_t frameNumber = player_->framesPlayed();
+    if (gameMicros != frame.gameMicros || (frame.checksum && *frame.checksum != worldChecksum() && world_))
+        endPlayback("The replay went another way than the recorded game at frame " + std::to_string(frameNumber) +
+                    ": the world diverged (replays are exact only on the same build and kind of processor)");
+}
+
+void GameManager::controlPlayback(const InputEvent& event)
+{
+    if (event.kind != InputEvent::KeyDown) return;
+    if (event.code == 'p' || event.code == 'P') {
+        player_->setPaused(!player_->isPaused(), wallMicros());
+        replayMark_->setText(player_->isPaused() ? "REPLAY paused" : "REPLAY");
+    }
+    if (event.code == escapeKey) endPlayback();
+}
+
+// Back at the main menu, however the replay ended; a fast replay ends the program.
+void GameManager::endPlayback(const std::string& failure)
+{
+    if (world_ != nullptr || state_ != GameState::MainMenu) {
+        message_->hide();
+        endNameEntry();
+        deleteGameMenu();
+        help_.hide();
+        highscoreScreen_.hide();
+        backgroundMusic().stop(true);
+        winJingle().stop(true);
+        loseJingle().stop(true);
+        returnToMainMenu();
+    }
+    lastSummary_.frames = player_->framesPlayed();
+    player_.reset();
+    playing_ = nullptr;
+    replayMark_->hide();
+    if (!failure.empty()) Platform::get().showMessage("Error", failure);
+    if (PlaybackEnd onEnd = std::exchange(onPlaybackEnd_, {})) onEnd(lastSummary_, failure);
+}
+
+void GameManager::setSpecialStart(const std::string& name, std::function<void()> setUp)
+{
+    specialStart_ = name;
+    specialSetUp_ = std::move(setUp);
 }
 
 void GameManager::addScore(double points)
@@ -236,7 +467,7 @@ void GameManager::handleCommand(GameCommand command)
 
 void GameManager::initializeFlow()
 {
-    lastRealTime_ = 0;
+    lastWallMicros_ = wallMicros();
     buildMainMenu();
     timer_.setPaused(true);
     menuMusic().play(false);
@@ -247,13 +478,7 @@ void GameManager::handleMainMenu(GameCommand command)
 {
     switch (command) {
         case GameCommand::StartGame:
-            deleteMainMenu();
-            startNewGame();
-            timer_.setPaused(false);
-            menuMusic().pause(true);
-            backgroundMusic().switchTo(randomInt(1, 3), true);  // 3 wraps round to the first piece
-            backgroundMusic().play(true);
-            state_ = GameState::Running;
+            beginGame(newGameStart());
             break;
         case GameCommand::ShowHighscores:
             openHighscores(*mainMenu_, selectedLevel_);
@@ -387,7 +612,7 @@ void GameManager::handleNameEntry(GameCommand command)
         // An empty name would not read back from the highscore file: keep the last one.
         const std::string typed = nameField_->getText();
         if (!typed.empty()) playerName_ = typed;
-        highscores_.add(gameLevel_, score_, playerName_);
+        if (player_ == nullptr) keptRank_ = highscores_.add(gameLevel_, score_, playerName_);
         command = GameCommand::Back;
     }
     if (command != GameCommand::Back) return;
@@ -450,7 +675,14 @@ void GameManager::resumeTheWorld()
     state_ = GameState::Running;
 }
 
-bool GameManager::scoreQualifies() { return highscores_.qualifies(gameLevel_, score_); }
+// A replay answers as the table did where the game was recorded; the recording keeps the answer.
+bool GameManager::scoreQualifies()
+{
+    if (playing_ != nullptr) return playing_->qualified.value_or(false);
+    const bool qualifies = highscores_.qualifies(gameLevel_, score_);
+    recording_.qualified = qualifies;
+    return qualifies;
+}
 
 // ----------------------------------------------------------------------------------------
 // Menus, games and name entry
@@ -468,9 +700,10 @@ void GameManager::buildMainMenu()
     menu.addEntry("Exit", "exit");
     Cursor::useSystemCursor();
     // Every return to the main menu turns the sky anew.
-    const double angle = randomDouble(0, 180);
-    const Vector axis(randomDouble(-1, 1), randomDouble(-1, 1), randomDouble(-1, 1));
-    Background::setOrientation(angle, axis);
+    skyAngle_ = presentationRandomDouble(0, 180);
+    const double x = presentationRandomDouble(-1, 1), y = presentationRandomDouble(-1, 1);
+    skyAxis_ = Vector(x, y, presentationRandomDouble(-1, 1));
+    Background::setOrientation(skyAngle_, skyAxis_);
 }
 
 void GameManager::buildGameMenu()
@@ -518,25 +751,69 @@ void GameManager::cycleDifficulty()
     updateDifficultyLabel();
 }
 
-void GameManager::startNewGame()
+// A live game's start: the chosen level, a fresh seed, the sky as the menu left it, a piece
+// of music drawn now and the window the input comes from.
+ReplayStart GameManager::newGameStart()
+{
+    ReplayStart start;
+    start.seed = fixedSeed_.value_or(freshSeed());
+    start.level = selectedLevel_;
+    start.skyAngle = skyAngle_;
+    start.skyAxis[0] = skyAxis_.x();
+    start.skyAxis[1] = skyAxis_.y();
+    start.skyAxis[2] = skyAxis_.z();
+    start.musicPiece = presentationRandomInt(1, 3);
+    if (specialSetUp_) start.start = specialStart_;
+    const Pointer window = pointerAt(0, 0);
+    start.windowWidth = window.width;
+    start.windowHeight = window.height;
+    return start;
+}
+
+void GameManager::beginGame(const ReplayStart& start)
+{
+    deleteMainMenu();
+    startNewGame(start);
+    if (start.start != "new" && specialSetUp_) specialSetUp_();
+    timer_.setPaused(false);
+    menuMusic().pause(true);
+    backgroundMusic().switchTo(start.musicPiece, true);  // 3 wraps round to the first piece
+    backgroundMusic().play(true);
+    state_ = GameState::Running;
+    if (player_ != nullptr) return;
+    recorder_ = std::make_unique<ReplayRecorder>(lastReplayFile, start);
+    recordedMicros_ = 0;
+    recordedFrames_ = 0;
+    lastFlushWall_ = wallMicros();
+}
+
+void GameManager::startNewGame(const ReplayStart& start)
 {
     endGame();
-    gameLevel_ = selectedLevel_;
+    gameLevel_ = start.level;
     selectLevel(levelNames().at(gameLevel_));
+    seedRandom(start.seed);
+    skyAngle_ = start.skyAngle;
+    skyAxis_ = Vector(start.skyAxis[0], start.skyAxis[1], start.skyAxis[2]);
+    Background::setOrientation(skyAngle_, skyAxis_);
+    inputWidth_ = start.windowWidth;
+    inputHeight_ = start.windowHeight;
     score_ = 0;
     scoreCounter_->setCount(0);
     scoreCounter_->show();
     gameClock_->setTotalSeconds(0);
     gameClock_->show();
     timer_.reset(false);
-    lastGameTime_ = 0;
-    world_ = std::make_unique<SpaceManager>(clock_);
+    lastGameMicros_ = 0;
+    world_ = std::make_unique<SpaceManager>(stepCounter_);
     world_->update({0.0, 0.0});
 }
 
 void GameManager::endGame()
 {
     if (world_ == nullptr) return;
+    lastSummary_ = {0, score_, static_cast<int>(Asteroid::registry().size()), worldChecksum()};
+    recordingEnds_ = recorder_ != nullptr;
     world_.reset();
     scoreCounter_->hide();
     gameClock_->hide();
@@ -624,7 +901,7 @@ void GameManager::specialKeyPressed(int key)
 
 void GameManager::specialKeyReleased(int) {}
 
-void GameManager::mouseButtonPressed(int, int, int)
+void GameManager::mouseButtonPressed(int, const Pointer&)
 {
     requireInitialized();
     turnPage();
@@ -637,7 +914,7 @@ void GameManager::turnPage()
     if (state_ == GameState::Highscores) handleCommand(GameCommand::ShowHighscores);
 }
 
-void GameManager::mouseButtonReleased(int, int, int) {}
+void GameManager::mouseButtonReleased(int, const Pointer&) {}
 
 void GameManager::gameEventOccurred(GameEvent event)
 {

@@ -5,10 +5,22 @@
 // turns every input that changes what the player sees into a command of its state machine
 // (handleCommand). It owns the world of the game in progress.
 // It must be created with initialize(); getInstance() before that throws GameError.
-// Its clock (game time, the middle button's click time) is the steady clock unless the caller
-// hands it another: the timedemo replays frames at a fixed step on a counter of its own.
+//
+// A game is a function of its start (seed, level, sky, music piece, window size), its time
+// steps and its input, and nothing else: input from the window waits for the next frame, each
+// frame's real step is the machine's clock rounded to microseconds, and every clock of a game
+// (game time, the middle button's click time, the fades) reads the sum of those steps. So every
+// game is recorded to "last.replay" as it goes (ReplayRecorder), a game that enters the
+// highscore table keeps its replay beside it (KeptReplays), and playReplay plays a recorded
+// game again frame by frame (ReplayPlayer), live input ignored but for P and ESC.
+// The machine's clock is the steady clock unless the caller hands it another (nanoseconds):
+// the timedemo runs frames at a fixed step on a counter of its own.
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/CreditsScreen.h"
 #include "app/GameCommand.h"
@@ -17,12 +29,18 @@
 #include "app/HelpScreen.h"
 #include "app/HighscoreScreen.h"
 #include "app/HighscoreTable.h"
+#include "app/InputEvent.h"
+#include "app/KeptReplays.h"
 #include "app/KeyPair.h"
 #include "app/KeyboardListener.h"
 #include "app/Menu.h"
 #include "app/MenuEventListener.h"
 #include "app/MouseButtonListener.h"
 #include "app/PerformanceTimer.h"
+#include "app/Replay.h"
+#include "app/ReplayPlayer.h"
+#include "app/ReplayRecorder.h"
+#include "scene/Vector.h"
 
 struct Level;
 class Adjustable;
@@ -57,9 +75,29 @@ public:
     GameManager(const GameManager&) = delete;
     GameManager& operator=(const GameManager&) = delete;
 
-    // The per-frame update: real-time objects and music first, then the world while a game
-    // runs or shows its game-over message.
+    // One frame from the window's idle callback: the input that arrived since the last one,
+    // the real-time objects and music on the real step, then the world on the game step while a
+    // game runs or shows its game-over message. While a replay plays, its next frame if due.
     void frame();
+    // Input from the window; it takes effect in the next frame.
+    void receive(const InputEvent& event);
+    // Told how a replay ended: its summary, and why it stopped early ("" if it did not).
+    using PlaybackEnd = std::function<void(const ReplaySummary& summary, const std::string& failure)>;
+    // Plays a recorded game from the main menu and returns there at its end; `fast` plays as
+    // fast as frames can be drawn instead of keeping to the recorded clock. A file that cannot
+    // be played gets a message and the game stays at its main menu (false then).
+    bool playReplay(const std::string& path, bool fast, PlaybackEnd onEnd = {});
+    void playReplay(Replay replay, bool fast, PlaybackEnd onEnd = {});
+    bool isPlayingBack() const { return player_ != nullptr; }
+    // A start of its own for new games and for replays that name it (the benchmarks gather
+    // the rocks for a battle): `setUp` runs once the world is made.
+    void setSpecialStart(const std::string& name, std::function<void()> setUp);
+    // Live games start from this seed instead of a fresh one (tests).
+    void fixSeed(std::uint32_t seed) { fixedSeed_ = seed; }
+    // How the last game ended: frames, score, rocks left, world checksum.
+    const ReplaySummary& getLastSummary() const { return lastSummary_; }
+    // The world's checksum with the score, or 0 without a game.
+    std::uint64_t worldChecksum() const;
     // Points of a destroyed asteroid, counted only while a game runs, times the level's score
     // factor.
     virtual void addScore(double points);
@@ -83,8 +121,8 @@ public:
     void keyReleased(unsigned char key) override;
     void specialKeyPressed(int key) override;
     void specialKeyReleased(int key) override;
-    void mouseButtonPressed(int button, int x, int y) override;
-    void mouseButtonReleased(int button, int x, int y) override;
+    void mouseButtonPressed(int button, const Pointer& pointer) override;
+    void mouseButtonReleased(int button, const Pointer& pointer) override;
     void gameEventOccurred(GameEvent event) override;
     void keyPairChanged(KeyPair<int>& pair) override;
     void menuEntrySelected(std::string key) override;
@@ -103,8 +141,21 @@ private:
     void deleteGameMenu();
     void updateDifficultyLabel();
     void cycleDifficulty();
-    void startNewGame();
+    ReplayStart newGameStart();
+    void beginGame(const ReplayStart& start);
+    void startNewGame(const ReplayStart& start);
     void endGame();
+    void playFrame(const ReplayFrame& frame);
+    void dispatch(InputEvent& event);
+    int pickedRock(const InputEvent& event) const;
+    Pointer pointerAt(int x, int y) const;
+    void recordFrame(const ReplayFrame& played, std::int64_t gameMicros);
+    void finishRecording();
+    void playNextRecordedFrame(std::int64_t wallMicros);
+    void checkRecordedFrame(const ReplayFrame& frame, std::int64_t gameMicros);
+    void controlPlayback(const InputEvent& event);
+    void endPlayback(const std::string& failure = "");
+    std::int64_t wallMicros() const;
     void startNameEntry();
     void endNameEntry();
     void typeName(unsigned char key);
@@ -134,10 +185,33 @@ private:
     std::unique_ptr<Menu> gameMenu_;
     std::unique_ptr<ScreenTextPoint> message_;
     bool helpFromPause_ = false;
-    PerformanceTimer::Counter clock_;
+    PerformanceTimer::Counter wallClock_;
+    std::int64_t lastWallMicros_ = 0;
+    std::int64_t stepClock_ = 0;  // nanoseconds: the sum of the real steps played
+    PerformanceTimer::Counter stepCounter_;
     PerformanceTimer timer_;
-    double lastRealTime_ = 0.0;
-    double lastGameTime_ = 0.0;
+    std::int64_t lastGameMicros_ = 0;
+    std::vector<InputEvent> pendingInput_;
+    int inputWidth_ = 0;  // the window the input comes from; 0 before it is known
+    int inputHeight_ = 0;
+    double skyAngle_ = 0.0;
+    Vector skyAxis_;
+    std::optional<std::uint32_t> fixedSeed_;
+    std::unique_ptr<ReplayRecorder> recorder_;
+    ReplayFrame recording_;  // the frame being played, as the recording gets it
+    std::int64_t recordedMicros_ = 0;
+    std::int64_t recordedFrames_ = 0;
+    std::int64_t lastFlushWall_ = 0;
+    bool recordingEnds_ = false;
+    int keptRank_ = 0;
+    KeptReplays keptReplays_;
+    std::unique_ptr<ReplayPlayer> player_;
+    const ReplayFrame* playing_ = nullptr;  // the replay's frame being played
+    PlaybackEnd onPlaybackEnd_;
+    std::string specialStart_;
+    std::function<void()> specialSetUp_;
+    std::unique_ptr<ScreenTextPoint> replayMark_;
+    ReplaySummary lastSummary_;
     int selectedLevel_ = 0;
     int gameLevel_ = 0;
     MenuEntry* difficultyEntry_ = nullptr;  // owned by the main menu

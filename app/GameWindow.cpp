@@ -7,10 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/CommandLine.h"
 #include "app/GameManager.h"
-#include "app/KeyboardListener.h"
-#include "app/MouseButtonListener.h"
-#include "app/MouseMoveListener.h"
 #include "scene/Background.h"
 #include "scene/SceneGraph.h"
 
@@ -24,14 +22,6 @@ GameWindow& GameWindow::instance()
 {
     static GameWindow* window = new GameWindow;
     return *window;
-}
-
-bool GameWindow::allowsWindowToggle(int argc, char** argv)
-{
-    for (int i = 0; i < argc; ++i) {
-        if (argv[i] != nullptr && std::strcmp(argv[i], "-d") == 0) return true;
-    }
-    return false;
 }
 
 void GameWindow::createWindow(int* argc, char** argv)
@@ -62,7 +52,7 @@ void GameWindow::createWindow(int* argc, char** argv)
     glutFullScreen();
     fullScreen_ = true;
     windowCreated_ = true;
-    windowToggleAllowed_ = allowsWindowToggle(*argc, argv);
+    windowToggleAllowed_ = CommandLine::parse(*argc, argv).windowToggle;
 }
 
 void GameWindow::runMainLoop()
@@ -108,35 +98,41 @@ void GameWindow::display()
     glutSwapBuffers();
 }
 
-void GameWindow::reshape(int width, int height) { glViewport(0, 0, width, height); }
+void GameWindow::send(InputEvent::Kind kind, int code, int x, int y)
+{
+    GameManager::getInstance()->receive({kind, code, x, y, 0});
+}
 
-void GameWindow::keyboard(unsigned char key, int, int) { dispatchKeyPressed(key); }
+void GameWindow::reshape(int width, int height)
+{
+    glViewport(0, 0, width, height);
+    send(InputEvent::WindowSize, 0, width, height);
+}
 
-void GameWindow::keyboardUp(unsigned char key, int, int) { dispatchKeyReleased(key); }
+void GameWindow::keyboard(unsigned char key, int, int) { send(InputEvent::KeyDown, key); }
+
+void GameWindow::keyboardUp(unsigned char key, int, int) { send(InputEvent::KeyUp, key); }
 
 void GameWindow::special(int key, int, int)
 {
-    dispatchSpecialKeyPressed(key);
+    send(InputEvent::SpecialDown, key);
     GameWindow& window = instance();
     if (key == toggleKey && window.windowToggleAllowed_) window.toggleFullScreen();
 }
 
-void GameWindow::specialUp(int key, int, int) { dispatchSpecialKeyReleased(key); }
+void GameWindow::specialUp(int key, int, int) { send(InputEvent::SpecialUp, key); }
 
 void GameWindow::mouse(int button, int state, int x, int y)
 {
-    if (state == GLUT_DOWN)
-        dispatchMouseButtonPressed(button, x, y);
-    else
-        dispatchMouseButtonReleased(button, x, y);
+    send(state == GLUT_DOWN ? InputEvent::ButtonDown : InputEvent::ButtonUp, button, x, y);
 }
 
-void GameWindow::motion(int x, int y) { dispatchMouseMoved(x, y); }
+void GameWindow::motion(int x, int y) { send(InputEvent::PointerMove, 0, x, y); }
 
 void GameWindow::entry(int state)
 {
     // The pointer leaving the window counts as a move to the top-left corner.
-    if (state == GLUT_LEFT) dispatchMouseMoved(0, 0);
+    if (state == GLUT_LEFT) send(InputEvent::PointerMove, 0, 0, 0);
 }
 
 void GameWindow::idle()

@@ -1,9 +1,10 @@
 #pragma once
 // GameWindow: the one GLUT window ("Rubblestorm", double-buffered RGB with depth, full
-// screen) and the platform services that come with it. Its callbacks turn GLUT events into
-// listener dispatches, run the frame update in the idle callback and draw in the display
-// callback. With "-d" on the command line, F5 switches between full screen and a 640 x 480
+// screen) and the platform services that come with it. Its callbacks hand GLUT's input to the
+// game manager, which dispatches it to the listeners in the next frame; they run the frame
+// update in the idle callback and draw in the display callback. With "-d" on the command line, F5 switches between full screen and a 640 x 480
 // window at (100, 100).
+#include "app/InputEvent.h"
 #include "scene/Platform.h"
 
 class GameWindow : public Platform {
@@ -17,8 +18,6 @@ public:
     void showMessage(const std::string& title, const std::string& text) override;
     void exitProcess(int status) override;
 
-    // True when an argument is exactly "-d".
-    static bool allowsWindowToggle(int argc, char** argv);
     // One frame drawn and swapped to the screen: GLUT's display callback, which the timedemo
     // also calls to time the drawing.
     static void display();
@@ -36,6 +35,7 @@ private:
     static void motion(int x, int y);
     static void entry(int state);
     static void idle();
+    static void send(InputEvent::Kind kind, int code, int x = 0, int y = 0);
 
     bool windowCreated_ = false;
     bool mainLoopEntered_ = false;

@@ -100,11 +100,10 @@ void Menu::unhighlight()
     highlighted_ = nullptr;
 }
 
-void Menu::mouseMoved(int x, int y)
+void Menu::mouseMoved(const Pointer& pointer)
 {
-    const Viewport viewport = Viewport::current();
-    const double mx = static_cast<double>(x) / viewport.safeWidth();
-    const double my = 1.0 - static_cast<double>(y) / viewport.safeHeight();
+    const double mx = pointer.fractionX();
+    const double my = pointer.fractionY();
     if (highlighted_ != nullptr && boxContains(*highlighted_, mx, my)) return;
     MenuEntry* previous = highlighted_;
     if (highlighted_ != nullptr) unhighlight();
@@ -121,9 +120,9 @@ void Menu::mouseMoved(int x, int y)
     }
 }
 
-void Menu::mouseButtonPressed(int, int, int) {}
+void Menu::mouseButtonPressed(int, const Pointer&) {}
 
-void Menu::mouseButtonReleased(int button, int, int)
+void Menu::mouseButtonReleased(int button, const Pointer&)
 {
     if (highlighted_ == nullptr || button != GLUT_LEFT_BUTTON) return;
     // The listener may delete this menu: take the key first and touch nothing of ours after.

@@ -29,9 +29,9 @@ public:
     MenuEntry* getHighlighted() const { return highlighted_; }
     const std::vector<std::unique_ptr<MenuEntry>>& getEntries() const { return entries_; }
 
-    void mouseMoved(int x, int y) override;
-    void mouseButtonPressed(int button, int x, int y) override;
-    void mouseButtonReleased(int button, int x, int y) override;
+    void mouseMoved(const Pointer& pointer) override;
+    void mouseButtonPressed(int button, const Pointer& pointer) override;
+    void mouseButtonReleased(int button, const Pointer& pointer) override;
 
     static constexpr double highlightGrowth = 1.02;
 

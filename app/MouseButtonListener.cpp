@@ -6,12 +6,12 @@ namespace {
 Registry<MouseButtonListener>& listeners() { return registryOf<MouseButtonListener>(); }
 }  // namespace
 
-void dispatchMouseButtonPressed(int button, int x, int y)
+void dispatchMouseButtonPressed(int button, const Pointer& pointer)
 {
-    listeners().forEach([=](MouseButtonListener* listener) { listener->mouseButtonPressed(button, x, y); });
+    listeners().forEach([&](MouseButtonListener* listener) { listener->mouseButtonPressed(button, pointer); });
 }
 
-void dispatchMouseButtonReleased(int button, int x, int y)
+void dispatchMouseButtonReleased(int button, const Pointer& pointer)
 {
-    listeners().forEach([=](MouseButtonListener* listener) { listener->mouseButtonReleased(button, x, y); });
+    listeners().forEach([&](MouseButtonListener* listener) { listener->mouseButtonReleased(button, pointer); });
 }

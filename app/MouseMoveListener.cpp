@@ -4,15 +4,13 @@
 
 namespace {
 Registry<MouseMoveListener>& listeners() { return registryOf<MouseMoveListener>(); }
-int lastX = 0;
-int lastY = 0;
+Pointer last;
 }  // namespace
 
-void MouseMoveListener::resendLastMousePosition() { mouseMoved(lastX, lastY); }
+void MouseMoveListener::resendLastMousePosition() { mouseMoved(last); }
 
-void dispatchMouseMoved(int x, int y)
+void dispatchMouseMoved(const Pointer& pointer)
 {
-    listeners().forEach([=](MouseMoveListener* listener) { listener->mouseMoved(x, y); });
-    lastX = x;
-    lastY = y;
+    listeners().forEach([&](MouseMoveListener* listener) { listener->mouseMoved(pointer); });
+    last = pointer;
 }

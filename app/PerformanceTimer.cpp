@@ -27,11 +27,13 @@ void PerformanceTimer::setPaused(bool paused)
     paused_ = paused;
 }
 
-double PerformanceTimer::getElapsed() const
+double PerformanceTimer::getElapsed() const { return static_cast<double>(getElapsedCount()) / frequency_; }
+
+std::int64_t PerformanceTimer::getElapsedCount() const
 {
     const std::int64_t now = counter_();
     const std::int64_t currentPause = paused_ ? now - pauseStartCount_ : 0;
-    return static_cast<double>(now - startCount_ - pausedCount_ - currentPause) / frequency_;
+    return now - startCount_ - pausedCount_ - currentPause;
 }
 
 double PerformanceTimer::getTimeSinceReset() const { return static_cast<double>(counter_() - startCount_) / frequency_; }

@@ -16,6 +16,8 @@ public:
     void setPaused(bool paused);
     bool isPaused() const { return paused_; }
     double getElapsed() const;
+    // The same in the counter's own units, exactly.
+    std::int64_t getElapsedCount() const;
     double getTimeSinceReset() const;
     double getTimeSinceCreation() const;
 

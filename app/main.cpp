@@ -1,21 +1,35 @@
-// Rubblestorm: starts the game manager and its window and reports whatever error ends it.
-#include <cstdlib>
+// Rubblestorm: starts the game manager and its window, plays a replay when asked, and reports
+// whatever error ends it.
+#include <cstdio>
 #include <iostream>
 
+#include "app/CommandLine.h"
 #include "app/ErrorReport.h"
 #include "app/GameManager.h"
 #include "app/GameWindow.h"
-#include "world/Random.h"
 
 int main(int argc, char** argv)
 {
-    // Tests, benchmarks and bug reports replay a world exactly by fixing the random seed.
-    if (const char* seed = std::getenv("RUBBLESTORM_SEED"))
-        seedRandom(static_cast<unsigned>(std::strtoul(seed, nullptr, 10)));
+    const CommandLine options = CommandLine::parse(argc, argv);
+    for (const std::string& unknown : options.unknown)
+        std::cerr << "rubblestorm: ignoring unknown option '" << unknown << "'\n";
     Platform::install(&GameWindow::instance());
     runReportingErrors(
         [&] {
             GameManager::initialize(&argc, argv);
+            GameManager* game = GameManager::getInstance();
+            if (options.seed) game->fixSeed(*options.seed);
+            if (!options.replay.empty()) {
+                GameManager::PlaybackEnd onEnd;
+                // A fast replay serves tests and benchmarks: its summary, then the end.
+                if (options.fast)
+                    onEnd = [](const ReplaySummary& summary, const std::string& failure) {
+                        if (failure.empty()) std::printf("%s\n", summaryLine(summary).c_str());
+                        std::fflush(stdout);
+                        Platform::get().exitProcess(failure.empty() ? 0 : 1);
+                    };
+                game->playReplay(options.replay, options.fast, onEnd);
+            }
             GameManager::run();
         },
         std::cout);

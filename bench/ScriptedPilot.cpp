@@ -6,9 +6,7 @@
 #include <limits>
 #include <numbers>
 
-#include "app/KeyboardListener.h"
-#include "app/MouseButtonListener.h"
-#include "app/MouseMoveListener.h"
+#include "app/GameManager.h"
 #include "scene/Camera.h"
 #include "world/Asteroid.h"
 
@@ -26,6 +24,11 @@ constexpr double weaveWidth = 0.06, weaveHeight = 0.04;
 constexpr double weavePeriodX = 10.0 * fps, weavePeriodY = 7.0 * fps;
 
 double wave(int frame, double period) { return std::sin(2.0 * std::numbers::pi * frame / period); }
+
+void send(InputEvent::Kind kind, int code, int x = 0, int y = 0)
+{
+    GameManager::getInstance()->receive({kind, code, x, y, 0});
+}
 }  // namespace
 
 ScriptedPilot::ScriptedPilot(int width, int height) : width_(width), height_(height), pointer_{width / 2, height / 2} {}
@@ -42,7 +45,7 @@ void ScriptedPilot::steer(int frame)
 {
     pointer_ = {static_cast<int>(width_ * (0.5 + weaveWidth * wave(frame, weavePeriodX))),
                 static_cast<int>(height_ * (0.5 + weaveHeight * wave(frame, weavePeriodY)))};
-    dispatchMouseMoved(pointer_.x, pointer_.y);
+    send(InputEvent::PointerMove, 0, pointer_.x, pointer_.y);
 }
 
 void ScriptedPilot::throttle(int phase)
@@ -59,8 +62,8 @@ void ScriptedPilot::fire(int frame, int phase)
     holdButton(GLUT_MIDDLE_BUTTON, phase >= laserStart && phase < laserEnd);
     if (frame % rocketInterval != rocketOffset) return;
     const Point target = rocketTarget();
-    dispatchMouseButtonPressed(GLUT_RIGHT_BUTTON, target.x, target.y);
-    dispatchMouseButtonReleased(GLUT_RIGHT_BUTTON, target.x, target.y);
+    send(InputEvent::ButtonDown, GLUT_RIGHT_BUTTON, target.x, target.y);
+    send(InputEvent::ButtonUp, GLUT_RIGHT_BUTTON, target.x, target.y);
 }
 
 // The rock in view nearest the crosshair, where a player would click; the pointer if none.
@@ -93,10 +96,10 @@ void ScriptedPilot::holdKey(unsigned char key, bool down)
     if (down == (heldKeys_.count(key) != 0)) return;
     if (down) {
         heldKeys_.insert(key);
-        dispatchKeyPressed(key);
+        send(InputEvent::KeyDown, key);
     } else {
         heldKeys_.erase(key);
-        dispatchKeyReleased(key);
+        send(InputEvent::KeyUp, key);
     }
 }
 
@@ -105,10 +108,10 @@ void ScriptedPilot::holdButton(int button, bool down)
     if (down == (heldButtons_.count(button) != 0)) return;
     if (down) {
         heldButtons_.insert(button);
-        dispatchMouseButtonPressed(button, pointer_.x, pointer_.y);
+        send(InputEvent::ButtonDown, button, pointer_.x, pointer_.y);
     } else {
         heldButtons_.erase(button);
-        dispatchMouseButtonReleased(button, pointer_.x, pointer_.y);
+        send(InputEvent::ButtonUp, button, pointer_.x, pointer_.y);
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
-// ScriptedPilot: flies the timedemo's game through the listener dispatches the window uses,
-// on a script that depends only on the frame number: the guns held all the time, thrust and
-// strafing in turns, a slow weave of the mouse, a rocket every second at the rock nearest the
-// crosshair, and the laser charged and fired in long bursts (too long to count as a click).
+// ScriptedPilot: flies a game through the input the window hands the game manager (so the
+// game is recorded like any other), on a script that depends only on the frame number and the
+// world: the guns held all the time, thrust and strafing in turns, a slow weave of the mouse,
+// a rocket every second at the rock nearest the crosshair, and the laser charged and fired in
+// long bursts (too long to count as a click).
 // It aims with the active camera; it does not notice a lost ship (the game stops listening
-// then) and never opens a menu. Depends on the listener dispatches, Camera and Asteroid.
+// then) and never opens a menu. Depends on GameManager (its input), Camera and Asteroid.
 #include <set>
 
 class ScriptedPilot {

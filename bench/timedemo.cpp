@@ -1,11 +1,16 @@
-// timedemo: the real game in its real window, on a fixed seed and a fixed time step, flown by
-// the ScriptedPilot for a fixed number of frames; prints the frame times split into the world
-// update (with the frame's input) and the drawing (up to a finished glFinish after the swap).
+// timedemo: the real game in its real window playing a replay at a fixed time step; prints the
+// frame times split into the world update (with the frame's input) and the drawing (up to a
+// finished glFinish after the swap), and the replay's summary, so that runs can be checked to
+// have played the same game.
+// The replay is recorded first, in the same run, from the ScriptedPilot flying a game on a
+// fixed seed for a fixed number of frames (the same game on every run of the same build), and
+// written to timedemo-<scenario>.replay; "timedemo FILE" plays a replay file instead.
 // Scenarios: "easy" and "impossible" start a game of that level from the main menu; "battle"
-// starts an Impossible game and gathers its rocks in front of the ship, so that fragments,
-// sparks, dust and rocket trails fill the view. Needs an X server of 1280 x 720 (xvfb-run) and
-// the run folder as working directory; prints the peak resident memory of the whole run.
-// Usage: timedemo easy|impossible|battle [frames]
+// starts an Impossible game and gathers its rocks in front of the ship (a start of the bench's
+// own, named in the replay), so that fragments, sparks, dust and rocket trails fill the view.
+// Needs an X server of 1280 x 720 (xvfb-run) and the run folder as working directory; prints
+// the peak resident memory of the whole run.
+// Usage: timedemo easy|impossible|battle|FILE [frames]
 #include <GL/freeglut.h>
 
 #include <algorithm>
@@ -14,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -68,18 +74,44 @@ void waitForFullScreen()
 
 void gatherRocksAhead()
 {
-    for (Asteroid* asteroid : Asteroid::registry().snapshot())
-        asteroid->setPosition(randomDouble(-battleHalfWidth, battleHalfWidth),
-                              randomDouble(-battleHalfWidth, battleHalfWidth), -randomDouble(battleNear, battleFar));
+    for (Asteroid* asteroid : Asteroid::registry().snapshot()) {
+        const double x = randomDouble(-battleHalfWidth, battleHalfWidth);
+        const double y = randomDouble(-battleHalfWidth, battleHalfWidth);
+        asteroid->setPosition(x, y, -randomDouble(battleNear, battleFar));
+    }
 }
 
-void startGame(const Scenario& scenario)
+// One frame of the fixed step: window events, the game's frame, the drawing.
+void step()
+{
+    gameNanoseconds += frameNanoseconds;
+    glutMainLoopEvent();
+    GameManager::getInstance()->frame();
+    GameWindow::display();
+}
+
+// The pilot's game, recorded as every game is; the in-game menu's "finish" completes the file.
+std::string record(const Scenario& scenario, int frames)
 {
     GameManager& game = *GameManager::getInstance();
+    game.fixSeed(seed);
+    if (scenario.gathered) game.setSpecialStart("battle", gatherRocksAhead);
     for (int i = 0; i < scenario.difficulty; ++i) game.menuEntrySelected("difficulty");
     game.menuEntrySelected("start");
     if (game.getState() != GameState::Running) throw GameError("The game did not start");
-    if (scenario.gathered) gatherRocksAhead();
+    ScriptedPilot pilot(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    for (int frame = 0; frame < frames; ++frame) {
+        pilot.fly(frame);
+        step();
+    }
+    pilot.letGo();
+    game.receive({InputEvent::KeyDown, 27});
+    step();
+    game.menuEntrySelected("finish");
+    step();
+    const std::string file = std::string("timedemo-") + scenario.name + ".replay";
+    std::filesystem::copy_file("last.replay", file, std::filesystem::copy_options::overwrite_existing);
+    return file;
 }
 
 struct Peaks {
@@ -92,19 +124,21 @@ struct Peaks {
     }
 };
 
-void run(const Scenario& scenario, int frames)
+void play(const std::string& file)
 {
-    waitForFullScreen();
-    startGame(scenario);
     GameManager& game = *GameManager::getInstance();
-    ScriptedPilot pilot(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    bool playing = true;
+    std::string summary;
+    game.playReplay(file, true, [&](const ReplaySummary& end, const std::string& failure) {
+        playing = false;
+        summary = failure.empty() ? summaryLine(end) : failure;
+    });
     TimingSeries frameTimes, updateTimes, drawTimes;
     Peaks peaks;
-    for (int frame = 0; frame < frames; ++frame) {
+    while (playing) {
         gameNanoseconds += frameNanoseconds;
         glutMainLoopEvent();
         const Clock::time_point start = Clock::now();
-        pilot.fly(frame);
         game.frame();
         const Clock::time_point updated = Clock::now();
         GameWindow::display();
@@ -115,10 +149,9 @@ void run(const Scenario& scenario, int frames)
         frameTimes.add(drawn - start);
         peaks.take();
     }
-    pilot.letGo();
 
-    std::printf("timedemo %s: %d frames at %d fps, %d x %d, seed %u\n", scenario.name, frames,
-                ScriptedPilot::framesPerSecond, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT), seed);
+    std::printf("timedemo %s: %d x %d\n%s\n", file.c_str(), glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT),
+                summary.c_str());
     std::printf("%s\n%s\n%s\n%s\n", TimingSeries::header().c_str(), frameTimes.row("frame").c_str(),
                 updateTimes.row("  world update").c_str(), drawTimes.row("  drawing").c_str());
     std::printf("at most %zu rocks and %zu blended objects (clouds, shots, markers) at once\n", peaks.rocks,
@@ -131,16 +164,16 @@ int main(int argc, char** argv)
 {
     const Scenario* scenario = argc >= 2 ? findScenario(argv[1]) : nullptr;
     const int frames = argc >= 3 ? std::atoi(argv[2]) : defaultFrames;
-    if (scenario == nullptr || frames <= 0) {
-        std::cerr << "usage: timedemo easy|impossible|battle [frames]\n";
+    if (argc < 2 || frames <= 0) {
+        std::cerr << "usage: timedemo easy|impossible|battle|FILE [frames]\n";
         return 2;
     }
-    seedRandom(seed);
     Platform::install(&GameWindow::instance());
     runReportingErrors(
         [&] {
             GameManager::initialize(&argc, argv, [] { return gameNanoseconds; });
-            run(*scenario, frames);
+            waitForFullScreen();
+            play(scenario != nullptr ? record(*scenario, frames) : std::string(argv[1]));
             GameManager::shutdown();
         },
         std::cout);

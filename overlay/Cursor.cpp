@@ -52,20 +52,17 @@ void Cursor::hide()
     if (activeCursor() == this) activeCursor() = nullptr;
 }
 
-void Cursor::mouseMoved(int x, int y)
-{
-    mouseX_ = x;
-    mouseY_ = y;
-}
+void Cursor::mouseMoved(const Pointer& pointer) { pointer_ = pointer; }
 
 void Cursor::draw()
 {
-    const Viewport viewport = Viewport::current();
-    const double width = viewport.safeWidth(), height = viewport.safeHeight();
     // Window pixel (x, y), counted from the top, has its centre at (x + 0.5, height - y - 0.5)
-    // counted from the bottom; shapes drawn around that centre hit whole pixels.
-    glTranslated((mouseX_ + 0.5) / width, 1.0 - (mouseY_ + 0.5) / height, 0.0);
-    glScaled(1.0 / width, 1.0 / height, 1.0);
+    // counted from the bottom; shapes drawn around that centre hit whole pixels (in a replay
+    // shown at another size, the same place of the window).
+    const double width = pointer_.width, height = pointer_.height;
+    glTranslated((pointer_.x + 0.5) / width, 1.0 - (pointer_.y + 0.5) / height, 0.0);
+    const Viewport viewport = Viewport::current();
+    glScaled(1.0 / viewport.safeWidth(), 1.0 / viewport.safeHeight(), 1.0);
     color_.apply();
     drawShape(size_);
 }

@@ -22,15 +22,14 @@ public:
 
     int getSize() const { return size_; }
     Color getColor() const { return color_; }
-    int getMouseX() const { return mouseX_; }
-    int getMouseY() const { return mouseY_; }
+    const Pointer& getPointer() const { return pointer_; }
 
     // Takes over from the active cursor and starts at the pointer's last known place.
     void show() override;
     // The system cursor stays off; see useSystemCursor.
     void hide() override;
     void draw() override;
-    void mouseMoved(int x, int y) override;
+    void mouseMoved(const Pointer& pointer) override;
 
     // The shown cursor, or null.
     static Cursor* active();
@@ -39,8 +38,7 @@ public:
     static constexpr int overlayLayer = 100;
 
 private:
-    int mouseX_ = 0;
-    int mouseY_ = 0;
+    Pointer pointer_;
     Color color_;
     int size_;
 };

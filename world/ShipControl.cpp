@@ -53,13 +53,10 @@ void ShipControl::updateTurn(double dt)
     turn_ = turn_ + change;
 }
 
-void ShipControl::aimAt(int x, int y, int width, int height)
+void ShipControl::aimAt(double steerX, double steerY)
 {
-    x = std::clamp(x, 0, width);
-    y = std::clamp(y, 0, height);
-    const double shorter = std::max(1, std::min(width, height));
-    targetTurn_ =
-        Vector((x - width / 2.0) * 2.0 / shorter, (y - height / 2.0) * 2.0 / shorter, 0.0) * limits_.steeringRate;
+    // The steering rate is the turn at the middle of the shorter edge, half a side out.
+    targetTurn_ = Vector(steerX * 2.0, steerY * 2.0, 0.0) * limits_.steeringRate;
 }
 
 Vector ShipControl::velocity(const Vector& forward, const Vector& left) const

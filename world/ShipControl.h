@@ -24,8 +24,9 @@ public:
 
     // Advances speed, strafe speed and turn rate by dt seconds of held keys.
     void update(double dt, double thrust, Strafing strafing);
-    // The turn rate the mouse asks for, from its window position in a viewport of w x h.
-    void aimAt(int x, int y, int width, int height);
+    // The turn rate the mouse asks for, from its offset from the window's centre in units of
+    // the window's smaller side (right and down positive).
+    void aimAt(double steerX, double steerY);
 
     double speed() const { return speed_; }
     double strafeSpeed() const { return strafeSpeed_; }

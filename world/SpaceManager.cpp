@@ -89,13 +89,9 @@ void SpaceManager::update(TimeStep step)
     sceneGraph_->calculate(step);
 }
 
-void SpaceManager::mouseMoved(int x, int y)
-{
-    const Viewport viewport = Viewport::current();
-    control_.aimAt(x, y, viewport.width, viewport.height);
-}
+void SpaceManager::mouseMoved(const Pointer& pointer) { control_.aimAt(pointer.steerX(), pointer.steerY()); }
 
-void SpaceManager::mouseButtonPressed(int button, int x, int y)
+void SpaceManager::mouseButtonPressed(int button, const Pointer& pointer)
 {
     SpaceShip* ship = world_->getShip();
     if (ship == nullptr) return;
@@ -104,7 +100,7 @@ void SpaceManager::mouseButtonPressed(int button, int x, int y)
             ship->startFiringProjectiles();
             break;
         case RightButton:
-            if (!paused_) ship->fireRockets(pickAsteroid(x, y));
+            if (!paused_) ship->fireRockets(Asteroid::withNumber(pointer.rock));
             break;
         case MiddleButton:
             middleButtonDown_ = true;
@@ -117,7 +113,7 @@ void SpaceManager::mouseButtonPressed(int button, int x, int y)
     }
 }
 
-void SpaceManager::mouseButtonReleased(int button, int x, int y)
+void SpaceManager::mouseButtonReleased(int button, const Pointer& pointer)
 {
     SpaceShip* ship = world_->getShip();
     if (ship == nullptr) return;
@@ -126,7 +122,7 @@ void SpaceManager::mouseButtonReleased(int button, int x, int y)
     } else if (button == MiddleButton) {
         middleButtonDown_ = false;
         if (paused_) return;
-        if (clickTimer_.getElapsed() < clickDuration) select(pickAsteroid(x, y));
+        if (clickTimer_.getElapsed() < clickDuration) select(Asteroid::withNumber(pointer.rock));
         ship->stopLaser();
     }
 }

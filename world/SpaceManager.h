@@ -6,8 +6,10 @@
 // left/right strafe; the mouse's offset from the window centre asks for a turn rate. Mouse
 // buttons: left fires the guns while held, right launches a rocket at the asteroid under the
 // pointer, middle charges and fires the laser while held, and a middle click shorter than half
-// a second selects the asteroid under the pointer. While paused, no rocket is launched and the
-// laser is off. After GameLost it stops listening and stops steering; the scene goes on.
+// a second selects the asteroid under the pointer. Which rock was under the pointer comes with
+// the click (the window picks it with pickAsteroid, a replay reads it from its file). While
+// paused, no rocket is launched and the laser is off. After GameLost it stops listening and
+// stops steering; the scene goes on.
 // Depends on Space, SpaceShip, Asteroid, ShipControl, the listeners and key pairs, the
 // scene graph, picking, PerformanceTimer, Level.
 #include <memory>
@@ -33,7 +35,7 @@ class SpaceManager : public virtual MouseMoveListener,
                      public virtual KeyPairListener<Strafing>,
                      public virtual KeyPairListener<float> {
 public:
-    // `clickClock` times the middle button (tests give their own).
+    // `clickClock` times the middle button: the game's clock of recorded steps.
     explicit SpaceManager(PerformanceTimer::Counter clickClock = PerformanceTimer::steadyCounter);
     ~SpaceManager() override;
 
@@ -43,9 +45,9 @@ public:
     // The asteroid under the window position, also through its target pointer; or null.
     virtual Asteroid* pickAsteroid(int x, int y);
 
-    void mouseMoved(int x, int y) override;
-    void mouseButtonPressed(int button, int x, int y) override;
-    void mouseButtonReleased(int button, int x, int y) override;
+    void mouseMoved(const Pointer& pointer) override;
+    void mouseButtonPressed(int button, const Pointer& pointer) override;
+    void mouseButtonReleased(int button, const Pointer& pointer) override;
     void keyPairChanged(KeyPair<float>& pair) override;
     void keyPairChanged(KeyPair<Strafing>& pair) override;
     void gameEventOccurred(GameEvent event) override;

@@ -81,7 +81,7 @@ TEST_F(GameFlowGLTest, ScreensOfTheMainMenuAndBack)
     EXPECT_EQ(game->getState(), GameState::Help);
     EXPECT_FALSE(game->getMainMenu()->isActive());
     press('x');
-    game->mouseButtonPressed(GLUT_RIGHT_BUTTON, 0, 0);
+    game->mouseButtonPressed(GLUT_RIGHT_BUTTON, Pointer{});
     EXPECT_EQ(game->getHelpScreen().page(), 0) << "pages 1, 2, 1";
     press(escape);
     EXPECT_EQ(game->getState(), GameState::MainMenu);

@@ -123,7 +123,7 @@ TEST(InputTest, VirtualKeysJoinTheirKeysAndGetFreshCodes)
 
 namespace {
 struct MoveSpy : MouseMoveListener {
-    void mouseMoved(int x, int y) override { moves.push_back({x, y}); }
+    void mouseMoved(const Pointer& pointer) override { moves.push_back({pointer.x, pointer.y}); }
     std::vector<std::pair<int, int>> moves;
 };
 }  // namespace
@@ -132,9 +132,9 @@ TEST(InputTest, MouseMovesAndTheLastPosition)
 {
     MoveSpy spy;
     spy.resendLastMousePosition();
-    dispatchMouseMoved(10, 20);
+    dispatchMouseMoved(Pointer::inWindow(10, 20, 1280, 720));
     spy.setListening(false);
-    dispatchMouseMoved(30, 40);
+    dispatchMouseMoved(Pointer::inWindow(30, 40, 1280, 720));
     spy.resendLastMousePosition();
     EXPECT_EQ(spy.moves, (std::vector<std::pair<int, int>>{{0, 0}, {10, 20}, {30, 40}}));
 }

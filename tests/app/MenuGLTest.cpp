@@ -30,7 +30,7 @@ struct Chooser : MenuEventListener {
 int pixelX(double x) { return static_cast<int>(x * 640); }
 int pixelY(double y) { return static_cast<int>((1 - y) * 480); }
 
-void pointAt(double x, double y) { dispatchMouseMoved(pixelX(x), pixelY(y)); }
+void pointAt(double x, double y) { dispatchMouseMoved(Pointer::inViewport(pixelX(x), pixelY(y))); }
 
 struct MenuGLTest : ::testing::Test {
     void SetUp() override
@@ -85,13 +85,13 @@ TEST_F(MenuGLTest, ThePointerHighlightsTheEntryUnderIt)
 
 TEST_F(MenuGLTest, OnlyTheLeftButtonChoosesAndTheHighlightDecides)
 {
-    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, 0, 0);
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(0, 0));
     EXPECT_TRUE(chooser.chosen.empty()) << "nothing highlighted";
     pointAt(0.5, entries[2]->getY());
-    dispatchMouseButtonReleased(GLUT_RIGHT_BUTTON, 0, 0);
-    dispatchMouseButtonReleased(GLUT_MIDDLE_BUTTON, 0, 0);
+    dispatchMouseButtonReleased(GLUT_RIGHT_BUTTON, Pointer::inViewport(0, 0));
+    dispatchMouseButtonReleased(GLUT_MIDDLE_BUTTON, Pointer::inViewport(0, 0));
     EXPECT_TRUE(chooser.chosen.empty());
-    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, 1, 1);  // where the release happens does not count
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(1, 1));  // where the release happens does not count
     EXPECT_EQ(chooser.chosen, std::vector<std::string>{"highscores"});
 }
 
@@ -105,8 +105,8 @@ TEST_F(MenuGLTest, AHiddenMenuIgnoresTheMouseAndTheListenerMayDeleteIt)
     EXPECT_EQ(menu->getHighlighted(), entries[0]);
 
     chooser.deleteOnChoice = true;
-    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, 0, 0);
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(0, 0));
     EXPECT_EQ(chooser.chosen, std::vector<std::string>{"start"});
     EXPECT_EQ(chooser.menu, nullptr);
-    dispatchMouseMoved(10, 10);  // no listener left behind
+    dispatchMouseMoved(Pointer::inViewport(10, 10));  // no listener left behind
 }

@@ -14,7 +14,7 @@ TEST(CursorGLTest, TheCrosshairSurroundsThePixelUnderThePointer)
     CrosshairCursor cursor(8, Color(0, 1, 0, 1));
     cursor.show();
     const auto drawAt = [&](int x, int y) {
-        cursor.mouseMoved(x, y);
+        cursor.mouseMoved(Pointer::inViewport(x, y));
         glClearColor(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawScreenElements();

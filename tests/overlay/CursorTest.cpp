@@ -47,13 +47,13 @@ TEST_F(CursorTest, OnlyTheShownCursorFollowsTheMouseAndItStartsWhereThePointerIs
 {
     CrosshairCursor first(8, Color(1, 1, 1, 1));
     CrosshairCursor second(8, Color(1, 1, 1, 1));
-    dispatchMouseMoved(100, 200);
-    EXPECT_EQ(first.getMouseX(), 0) << "a hidden cursor does not listen";
+    dispatchMouseMoved(Pointer::inWindow(100, 200, 1280, 720));
+    EXPECT_EQ(first.getPointer().x, 0) << "a hidden cursor does not listen";
     first.show();
-    EXPECT_EQ(first.getMouseY(), 200);
+    EXPECT_EQ(first.getPointer().y, 200);
     second.show();
-    dispatchMouseMoved(7, 9);
-    EXPECT_EQ(first.getMouseX(), 100);
-    EXPECT_EQ(second.getMouseY(), 9);
+    dispatchMouseMoved(Pointer::inWindow(7, 9, 1280, 720));
+    EXPECT_EQ(first.getPointer().x, 100);
+    EXPECT_EQ(second.getPointer().y, 9);
     Cursor::useSystemCursor();
 }

@@ -73,7 +73,7 @@ TEST_F(HudGLTest, TheShipsGaugesCountersAndClock)
         text->setColor(Color(1, 1, 1, 0.5));
     CrosshairCursor cursor(8, Color(0.2, 1, 0.2, 1));
     cursor.show();
-    cursor.mouseMoved(700, 300);
+    cursor.mouseMoved(Pointer::inViewport(700, 300));
 
     CalculateLater::calculateAll({754.5, 0.7});  // a frame of the running game
     drawScreenElements();

@@ -61,6 +61,11 @@ public:
         return asteroid;
     }
 
+    // A button at window pixel (x, y), with the rock under it picked as the window picks it.
+    void press(int button, int x, int y) { manager_->mouseButtonPressed(button, click(x, y)); }
+    void release(int button, int x, int y) { manager_->mouseButtonReleased(button, click(x, y)); }
+    void moveTo(int x, int y) { manager_->mouseMoved(Pointer::inViewport(x, y)); }
+
     void draw()
     {
         Background::draw();
@@ -75,6 +80,14 @@ public:
     std::int64_t clockNanoseconds = 0;
 
 private:
+    Pointer click(int x, int y)
+    {
+        Pointer pointer = Pointer::inViewport(x, y);
+        const Asteroid* rock = manager_->pickAsteroid(x, y);
+        pointer.rock = rock != nullptr ? rock->getNumber() : 0;
+        return pointer;
+    }
+
     std::unique_ptr<SpaceManager> manager_;
     double time_ = 0.0;
 };

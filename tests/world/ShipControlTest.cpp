@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Pointer.h"
+
 namespace {
 void fly(ShipControl& control, double seconds, double thrust, Strafing strafing = NoStrafing)
 {
@@ -46,21 +48,29 @@ TEST(ShipControlTest, StrafingFallsBackToZeroAndNeedsForwardSpeed)
 TEST(ShipControlTest, TurnRateFollowsTheMouseWithLimitedResponse)
 {
     ShipControl control{FlightLimits{}};
-    control.aimAt(800, 600, 800, 600);  // the window corner
+    const auto aimAt = [&](int x, int y, int width, int height) {
+        const Pointer pointer = Pointer::inWindow(x, y, width, height);
+        control.aimAt(pointer.steerX(), pointer.steerY());
+    };
+    aimAt(800, 600, 800, 600);  // the window corner
     EXPECT_NEAR(control.targetTurn().x(), 4.0 / 3.0 * 90, 1e-9);
     EXPECT_NEAR(control.targetTurn().y(), 90, 1e-9);
-    control.aimAt(400, 300, 800, 600);
+    aimAt(400, 300, 800, 600);
     EXPECT_TRUE(control.targetTurn().isZero()) << "the centre asks for no turn";
-    control.aimAt(5000, -20, 800, 600);
+    aimAt(5000, -20, 800, 600);
     EXPECT_NEAR(control.targetTurn().x(), 120, 1e-9) << "clamped to the window";
     EXPECT_NEAR(control.targetTurn().y(), -90, 1e-9);
+    aimAt(1280, 360, 1280, 720);
+    EXPECT_NEAR(control.targetTurn().x(), 160, 1e-9) << "the smaller side is the unit, whichever it is";
+    aimAt(360, 1280, 720, 1280);
+    EXPECT_NEAR(control.targetTurn().y(), 160, 1e-9);
 
-    control.aimAt(400, 0, 800, 600);  // straight up: (0, -90)
+    aimAt(400, 0, 800, 600);  // straight up: (0, -90)
     control.update(0.1, 0, NoStrafing);
     EXPECT_NEAR(control.turn().y(), -36, 1e-9) << "360 degrees per second of response";
     control.update(0.2, 0, NoStrafing);
     EXPECT_NEAR(control.turn().y(), -90, 1e-9);
-    control.aimAt(0, 0, 0, 0);  // a minimised window: no division by zero
+    aimAt(0, 0, 0, 0);  // a minimised window: no division by zero
     EXPECT_TRUE(control.targetTurn().isFinite());
 }
 

@@ -73,18 +73,18 @@ TEST(ShipGLTest, TheMouseTurnsTheFrameWithALaggingCamera)
 {
     TestWorld test;
     glViewport(0, 0, 800, 600);
-    test.manager().mouseMoved(800, 600);
+    test.moveTo(800, 600);
     EXPECT_NEAR(test.manager().getControl().targetTurn().x(), 120.0, 1e-9);
     EXPECT_NEAR(test.manager().getControl().targetTurn().y(), 90.0, 1e-9);
-    test.manager().mouseMoved(800, 300);  // right: yaw right
+    test.moveTo(800, 300);  // right: yaw right
     test.run(1.0, 0.01);
     EXPECT_GT(forward(test).x(), 0.5);
     EXPECT_NEAR(forward(test).y(), 0.0, 1e-9);
     EXPECT_GT(test.world()->getCamera()->getPosition().x(), 0.7);
-    test.manager().mouseMoved(400, 600);  // down: the nose goes down
+    test.moveTo(400, 600);  // down: the nose goes down
     test.run(1.0, 0.01);
     EXPECT_LT(forward(test).y(), -0.3);
-    test.manager().mouseMoved(400, 300);
+    test.moveTo(400, 300);
     test.run(1.0, 0.01);
     EXPECT_EQ(test.manager().getControl().turn().length(), 0.0);
     glViewport(0, 0, 640, 480);
@@ -101,46 +101,46 @@ TEST(ShipGLTest, MouseButtonsFireAndAShortMiddleClickSelects)
     EXPECT_EQ(test.manager().pickAsteroid(x, y), rock);
     EXPECT_EQ(test.manager().pickAsteroid(x, 20), nullptr);
 
-    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, x, y);
+    test.press(SpaceManager::MiddleButton, x, y);
     EXPECT_TRUE(test.ship()->getLaserGun()->isFiring());
     test.advanceClock(0.3);
-    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, x, y);
+    test.release(SpaceManager::MiddleButton, x, y);
     EXPECT_FALSE(test.ship()->getLaserGun()->isFiring());
     EXPECT_TRUE(rock->isSelected());
     EXPECT_EQ(test.manager().getSelectedAsteroid(), rock);
     TargetPointer* pointer = rock->getTargetPointer();
 
-    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, x, y);
+    test.press(SpaceManager::MiddleButton, x, y);
     test.advanceClock(0.3);
-    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, x, y);
+    test.release(SpaceManager::MiddleButton, x, y);
     EXPECT_EQ(rock->getTargetPointer(), pointer) << "clicking the selected rock changes nothing";
 
     Asteroid* other = test.addAsteroid(1.0, 1, {6, 0, -20});
     rock->setSelected(false);
-    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, x, y);
+    test.press(SpaceManager::MiddleButton, x, y);
     test.advanceClock(0.6);
-    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, x, y);
+    test.release(SpaceManager::MiddleButton, x, y);
     EXPECT_FALSE(rock->isSelected()) << "a long press only fires";
 
     // The selected rock is destroyed; selecting another one afterwards is safe.
-    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, x, y);
-    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, x, y);
+    test.press(SpaceManager::MiddleButton, x, y);
+    test.release(SpaceManager::MiddleButton, x, y);
     ASSERT_EQ(test.manager().getSelectedAsteroid(), rock);
     rock->onCollision(test.ship(), rock->getAbsolutePosition(), 1e6);
     test.run(1.0);
     EXPECT_EQ(test.manager().pickAsteroid(x, y), nullptr) << "the wreck is gone";
     other->setPosition(0, 0, -9);
     test.frame();
-    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, x, y);
-    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, x, y);
+    test.press(SpaceManager::MiddleButton, x, y);
+    test.release(SpaceManager::MiddleButton, x, y);
     EXPECT_TRUE(other->isSelected());
     EXPECT_EQ(test.manager().getSelectedAsteroid(), other);
 
-    test.manager().mouseButtonPressed(SpaceManager::LeftButton, x, y);
+    test.press(SpaceManager::LeftButton, x, y);
     EXPECT_TRUE(test.ship()->getProjectileGun()->isFiring());
-    test.manager().mouseButtonReleased(SpaceManager::LeftButton, x, y);
+    test.release(SpaceManager::LeftButton, x, y);
     EXPECT_FALSE(test.ship()->getProjectileGun()->isFiring());
-    test.manager().mouseButtonPressed(SpaceManager::RightButton, x, y);
+    test.press(SpaceManager::RightButton, x, y);
     EXPECT_EQ(test.ship()->getRocketGun()->getLeftCount(), 15);
     GLContext::resize(640, 480);
 }
@@ -149,16 +149,16 @@ TEST(ShipGLTest, PausingStopsTheLaserAndTheRockets)
 {
     TestWorld test;
     test.run(0.1);
-    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, 0, 0);
+    test.press(SpaceManager::MiddleButton, 0, 0);
     test.run(0.5);
     test.manager().setPaused(true);
     EXPECT_FALSE(test.ship()->getLaserGun()->isFiring());
     EXPECT_TRUE(laserSound().isPaused());
-    test.manager().mouseButtonPressed(SpaceManager::RightButton, 0, 0);
+    test.press(SpaceManager::RightButton, 0, 0);
     EXPECT_EQ(test.ship()->getRocketGun()->getLeftCount(), 16) << "no launch while paused";
     test.manager().setPaused(false);
     EXPECT_TRUE(test.ship()->getLaserGun()->isFiring()) << "the held button charges again";
-    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, 0, 0);
+    test.release(SpaceManager::MiddleButton, 0, 0);
     test.manager().setPaused(true);
     test.manager().setPaused(false);
     EXPECT_FALSE(test.ship()->getLaserGun()->isFiring());
@@ -195,7 +195,7 @@ TEST(ShipGLTest, TheShieldTakesHitsFirstAndTheHullTheRest)
     test.world()->addChild(rocket);
     rocket->setPosition(30, 30, 25);
     rocket->setVelocity(0, 0, 5);
-    test.manager().mouseButtonPressed(SpaceManager::RightButton, 0, 0);
+    test.press(SpaceManager::RightButton, 0, 0);
     dispatchKeyPressed('W');
     const double lifeBefore = rock->getLife();
     bool rockHit = false;

@@ -246,7 +246,7 @@ TEST(WeaponsGLTest, TheLaserChargesThenHurtsEveryRockOnItsLineUpToTheNearest)
     LaserGun* gun = test.ship()->getLaserGun();
     Laser* laser = gun->getLaser();
     test.advanceClock(5.0);
-    test.manager().mouseButtonPressed(SpaceManager::MiddleButton, 0, 0);
+    test.press(SpaceManager::MiddleButton, 0, 0);
     test.run(1.9);
     EXPECT_FALSE(laser->isActive()) << "still charging";
     EXPECT_EQ(near->getLife(), 15.0);
@@ -264,7 +264,7 @@ TEST(WeaponsGLTest, TheLaserChargesThenHurtsEveryRockOnItsLineUpToTheNearest)
     EXPECT_NEAR((laser->getHitLight()->getAbsolutePosition() - Vector(0, 0, -laser->getRange())).length(), 0.0, 1e-6);
     EXPECT_TRUE(near->getVelocity().isZero() || !near->isMoving()) << "the beam pushes nothing";
 
-    test.manager().mouseButtonReleased(SpaceManager::MiddleButton, 0, 0);
+    test.release(SpaceManager::MiddleButton, 0, 0);
     EXPECT_FALSE(laser->isActive());
     EXPECT_FALSE(gun->isFiring());
     EXPECT_TRUE(laserSound().isPaused()) << "the sound fades out";

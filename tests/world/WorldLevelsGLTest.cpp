@@ -84,16 +84,16 @@ TEST_P(WorldLevelsGLTest, TheLevelsWorldSurvivesAScriptedFight)
         // Fly a slow weave, thrusting and braking, strafing now and then.
         const int x = width / 2 + static_cast<int>(std::sin(t * 0.7) * width * 0.45);
         const int y = height / 2 + static_cast<int>(std::sin(t * 0.43) * height * 0.4);
-        manager.mouseMoved(x, y);
+        test.moveTo(x, y);
         if (frame % 600 == 0) dispatchKeyPressed('w');
         if (frame % 600 == 420) dispatchKeyReleased('w');
         if (frame % 600 == 450) dispatchKeyPressed('s');
         if (frame % 600 == 540) dispatchKeyReleased('s');
         if (frame % 300 == 100) dispatchKeyPressed(frame % 600 == 100 ? 'a' : 'd');
         if (frame % 300 == 160) dispatchKeyReleased(frame % 600 == 160 ? 'a' : 'd');
-        if (frame % 240 == 0) manager.mouseButtonPressed(SpaceManager::LeftButton, x, y);
-        if (frame % 240 == 150) manager.mouseButtonReleased(SpaceManager::LeftButton, x, y);
-        if (frame % 450 == 45) manager.mouseButtonPressed(SpaceManager::RightButton, width / 2, height / 2);
+        if (frame % 240 == 0) test.press(SpaceManager::LeftButton, x, y);
+        if (frame % 240 == 150) test.release(SpaceManager::LeftButton, x, y);
+        if (frame % 450 == 45) test.press(SpaceManager::RightButton, width / 2, height / 2);
         if (frame % 30 == 15 && test.ship() != nullptr && !Asteroid::registry().empty()) {
             // A rocket at a rock somewhere in the world: it homes on it.
             const std::vector<Asteroid*> rocks = Asteroid::registry().snapshot();
@@ -101,15 +101,15 @@ TEST_P(WorldLevelsGLTest, TheLevelsWorldSurvivesAScriptedFight)
         }
         if (frame % 900 == 300) {
             test.advanceClock(0.1);
-            manager.mouseButtonPressed(SpaceManager::MiddleButton, width / 2, height / 2);
+            test.press(SpaceManager::MiddleButton, width / 2, height / 2);
         }
         if (frame % 900 == 560) {
             test.advanceClock(3.0);
-            manager.mouseButtonReleased(SpaceManager::MiddleButton, width / 2, height / 2);
+            test.release(SpaceManager::MiddleButton, width / 2, height / 2);
         }
         if (frame % 450 == 10) {  // a quick click: select what lies ahead
-            manager.mouseButtonPressed(SpaceManager::MiddleButton, width / 2, height / 2);
-            manager.mouseButtonReleased(SpaceManager::MiddleButton, width / 2, height / 2);
+            test.press(SpaceManager::MiddleButton, width / 2, height / 2);
+            test.release(SpaceManager::MiddleButton, width / 2, height / 2);
         }
         if (frame == 1500) manager.setPaused(true);
         if (frame == 1510) manager.setPaused(false);

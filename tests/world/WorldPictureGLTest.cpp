@@ -63,7 +63,7 @@ TEST_F(WorldPictureGLTest, ABusyMomentOfAGame)
     placed[7]->onCollision(test.ship(), placed[7]->getAbsolutePosition() + Vector(0, 0, 1.5), 1e6);
     placed[4]->onCollision(test.ship(), placed[4]->getAbsolutePosition() + Vector(0, 0.5, 1.2), 3.0);
     placed[0]->setSelected(true);
-    test.manager().mouseMoved(675, 345);  // a gentle turn up and right
+    test.moveTo(675, 345);  // a gentle turn up and right
     test.run(0.1);
     test.ship()->fireRockets(placed[2]);
     test.run(0.4);
