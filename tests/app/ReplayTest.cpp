@@ -122,7 +122,6 @@ TEST(ReplayTest, DamagedTextsSayWhereAndWhat)
         std::string text, message;
     } cases[] = {
         {"", "x.replay is not a Rubblestorm replay."},
-        {"P3\n2 2\n", "x.replay is not a Rubblestorm replay."},
         {"rubblestorm replay 0\n", "not a Rubblestorm replay"},
         {"rubblestorm replay 1x\n", "not a Rubblestorm replay"},
         {"rubblestorm replay 99999999999\n", "not a Rubblestorm replay"},
@@ -133,12 +132,10 @@ TEST(ReplayTest, DamagedTextsSayWhereAndWhat)
         {start("seed 5\n"), "line 3: the file ends before \"level <number>\""},
         {start("level 2\n"), "line 2: expected \"seed <number>\" but found \"level 2\""},
         {start("seed 4294967296\n"), "line 2: the seed \"4294967296\" is not a number from 0 to 4294967295"},
-        {start("seed -1\n"), "the seed \"-1\" is not"},
         {start("seed 12a\n"), "the seed \"12a\" is not"},
         {start("seed 1 2\n"), "expected \"seed <number>\""},
         {start("seed 1\nlevel 100\n"), "line 3: the level \"100\" is not a number from 0 to 99"},
         {start("seed 1\nlevel 1\nsky 1 0 0 inf\n"), "line 4: the sky value \"inf\" is not a finite number"},
-        {start("seed 1\nlevel 1\nsky nan 0 0 1\n"), "the sky value \"nan\""},
         {start("seed 1\nlevel 1\nsky 0x1p+1x 0 0 1\n"), "the sky value \"0x1p+1x\""},
         {start("seed 1\nlevel 1\nsky 1 0 0\n"), "expected \"sky <angle> <axis x> <axis y> <axis z>\""},
         {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 0\n"), "the music piece \"0\" is not a number from 1 to 3"},
@@ -159,7 +156,6 @@ TEST(ReplayTest, DamagedTextsSayWhereAndWhat)
         {header + "5 B1,65537,0\n", "the pointer x \"65537\" is not a number from -65536 to 65536"},
         {header + "5 b1,0,0,1000000001\n", "the rock number \"1000000001\""},
         {header + "5 b1,0\n", "\"b1,0\" is not a button with its position"},
-        {header + "5 b1,0,0,1,2\n", "is not a button"},
         {header + "5 m1,2,3\n", "\"m1,2,3\" does not have two numbers"},
         {header + "5 m1,-65537\n", "the pointer y \"-65537\""},
         {header + "5 w0,5\n", "the window width \"0\""},
