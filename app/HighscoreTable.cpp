@@ -51,12 +51,13 @@ bool HighscoreTable::qualifies(int level, int score)
     return list.size() < maxEntries || score > list.back().score;
 }
 
-void HighscoreTable::add(int level, int score, const std::string& name)
+int HighscoreTable::add(int level, int score, const std::string& name)
 {
     loadOnce();
-    if (!validLevel(level)) return;
-    insert(level, {score, storableName(name)});
+    if (!validLevel(level)) return 0;
+    const int rank = insert(level, {score, storableName(name)});
     save();
+    return rank;
 }
 
 const std::vector<HighscoreEntry>& HighscoreTable::entries(int level)
@@ -116,13 +117,15 @@ bool HighscoreTable::keepDamagedCopy(const std::string& content) const
     return true;
 }
 
-void HighscoreTable::insert(int level, HighscoreEntry entry)
+int HighscoreTable::insert(int level, HighscoreEntry entry)
 {
     auto& list = levels_[level];
     auto at = list.begin();
     while (at != list.end() && at->score >= entry.score) ++at;  // equal scores: the earlier stays first
+    const auto index = static_cast<std::size_t>(at - list.begin());
     list.insert(at, std::move(entry));
     if (list.size() > maxEntries) list.pop_back();
+    return index < maxEntries ? static_cast<int>(index) + 1 : 0;
 }
 
 void HighscoreTable::save() const

@@ -25,7 +25,8 @@ public:
     HighscoreTable(std::string path, std::size_t levelCount);
 
     bool qualifies(int level, int score);
-    void add(int level, int score, const std::string& name);
+    // Returns the rank (from 1) at which the entry went in, 0 if it did not enter.
+    int add(int level, int score, const std::string& name);
     const std::vector<HighscoreEntry>& entries(int level);
     std::size_t levelCount() const { return levelCount_; }
 
@@ -35,7 +36,8 @@ private:
     bool parse(const std::string& content, std::vector<std::pair<int, HighscoreEntry>>& read) const;
     // False if the copy could not be written.
     bool keepDamagedCopy(const std::string& content) const;
-    void insert(int level, HighscoreEntry entry);
+    // Returns the rank as add() does.
+    int insert(int level, HighscoreEntry entry);
     void save() const;
     bool validLevel(int level) const { return level >= 0 && static_cast<std::size_t>(level) < levelCount_; }
 

@@ -90,6 +90,8 @@ struct Replay {
 
 // The file's text, as a whole.
 std::string replayText(const Replay& replay);
+// One frame line of the file with its newline, for writers that append a run at a time.
+std::string replayLine(const ReplayRun& run);
 // Parses a replay file's text; `name` names it in messages.
 Replay parseReplay(const std::string& text, const std::string& name);
 // Reads a replay file; throws GameError when it is missing, damaged or from a newer game.

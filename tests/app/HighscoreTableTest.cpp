@@ -55,10 +55,12 @@ TEST_F(HighscoreTableTest, QualificationAndRanking)
     HighscoreTable table(path, 4);
     EXPECT_FALSE(table.qualifies(1, 0));
     EXPECT_TRUE(table.qualifies(1, 1));
-    for (int i = 0; i < 10; ++i) table.add(1, 500 + 10 * i, "p" + std::to_string(i));
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(table.add(1, 500 + 10 * i, "p" + std::to_string(i)), 1);
     EXPECT_FALSE(table.qualifies(1, 500)) << "equal to the tenth does not qualify for a full list";
     EXPECT_TRUE(table.qualifies(1, 501));
-    table.add(1, 550, "late");
+    EXPECT_EQ(table.add(1, 550, "late"), 6) << "the rank where it landed, after the equal score";
+    EXPECT_EQ(table.add(1, 510, "tied with the last"), 0);
+    EXPECT_EQ(table.add(7, 1000, "nowhere"), 0);
     const auto& list = table.entries(1);
     ASSERT_EQ(list.size(), 10u);
     EXPECT_EQ(list[4].name, "p5") << "an equal score goes after the earlier one";

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Replay.h"
 #include "tests/support/ModelBytes.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -286,6 +287,41 @@ void writeHighscores(const fs::path& folder)
     for (const auto& [name, text] : tables) writeFile((folder / name).string(), Bytes(text.begin(), text.end()));
 }
 
+// ---- replays ----
+
+void writeReplays(const fs::path& folder)
+{
+    using E = InputEvent;
+    auto write = [&](const std::string& name, const std::string& text) {
+        writeFile((folder / name).string(), Bytes(text.begin(), text.end()));
+    };
+    Replay empty;
+    empty.start = {3141592653u, 2, 90.25, {0.5, -0.375, 0.125}, 2, 1280, 720, "new"};
+    write("no-frames", replayText(empty));
+
+    Replay game = empty;
+    game.runs = {
+        {{16667, 16667, {{E::WindowSize, 0, 1280, 720, 0}, {E::PointerMove, 0, 640, 360, 0}}, {}, {}}, 1},
+        {{16667, 16667, {}, {}, {}}, 12},
+        {{16667, 0, {{E::KeyDown, 'p', 0, 0, 0}, {E::KeyUp, 'p', 0, 0, 0}}, {}, {}}, 3},
+        {{20000, 20000, {{E::SpecialDown, 101, 0, 0, 0}, {E::SpecialUp, 101, 0, 0, 0}}, {}, {}}, 1},
+        {{16667, 16667, {{E::ButtonDown, 2, 640, 360, 17}, {E::ButtonUp, 2, -3, 65536, 0}}, {}, 0x0123456789abcdefu},
+         1},
+        {{16667, 16667, {{E::KeyDown, 27, 0, 0, 0}}, true, 0xfedcba9876543210u}, 1},
+    };
+    game.end = ReplaySummary{game.frameCount(), 1234, 7, 0xfedcba9876543210u};
+    write("game", replayText(game));
+
+    Replay runs = empty;
+    runs.start.start = "battle";
+    runs.runs = {{{16667, 16667, {}, {}, {}}, 10'000'000}, {{33333, 16667, {}, false, {}}, 2}};
+    write("runs", replayText(runs));
+
+    game.end.reset();
+    const std::string whole = replayText(game);
+    write("cut-short", whole.substr(0, whole.size() - 7));
+}
+
 // ---- sounds ----
 
 bool writeSound(const fs::path& path, int format, int channels, int rate, int frames)
@@ -354,7 +390,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const fs::path seeds = argv[1];
-    for (const char* target : {"model", "bmp", "font", "highscore", "sound"}) {
+    for (const char* target : {"model", "bmp", "font", "highscore", "sound", "replay"}) {
         fs::remove_all(seeds / target);
         fs::create_directories(seeds / target);
     }
@@ -363,6 +399,7 @@ int main(int argc, char** argv)
     writeFonts(seeds / "font");
     writeHighscores(seeds / "highscore");
     writeSounds(seeds / "sound");
+    writeReplays(seeds / "replay");
     if (argc == 3) {
         const fs::path data = argv[2];
         copySmallFiles(data / "models", {""}, seeds / "model");

@@ -11,7 +11,7 @@ SECONDS_EACH=$2
 RUNS_EACH=$3
 mkdir -p "$BUILD/artifacts" "$BUILD/logs"
 status=0
-for target in model bmp font highscore sound; do
+for target in model bmp font highscore sound replay; do
     corpus="$BUILD/corpus/$target"
     log="$BUILD/logs/$target.log"
     mkdir -p "$corpus"

@@ -1,0 +1,86 @@
+#include "app/ReplayRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/TemporaryFolder.h"
+
+namespace {
+std::vector<ReplayFrame> framesOf(const Replay& replay)
+{
+    std::vector<ReplayFrame> frames;
+    for (const ReplayRun& run : replay.runs) frames.insert(frames.end(), run.count, run.frame);
+    return frames;
+}
+
+std::string textOf(const std::string& path)
+{
+    const auto bytes = readFile(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+const ReplayStart start{99, 2, 1.5, {0, 1, 0}, 3, 800, 600, "new"};
+const ReplayFrame still{16667, 16667, {}, {}, {}};
+const ReplayFrame paused{16667, 0, {{InputEvent::KeyDown, 'p', 0, 0, 0}}, {}, {}};
+const ReplayFrame checked{16667, 16667, {}, true, 42};
+}  // namespace
+
+TEST(ReplayRecorderTest, AFlushedFileReadsAsTheFramesSoFar)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.file("last.replay");
+    writeFile(path, {'o', 'l', 'd'});
+    ReplayRecorder recorder(path, start);
+    EXPECT_EQ(parseReplay(textOf(path), path), (Replay{start, {}, {}})) << "started afresh";
+
+    std::vector<ReplayFrame> frames = {still, still, paused, still, still};
+    for (const auto& frame : frames) recorder.addFrame(frame);
+    recorder.flush();
+    const std::string first = textOf(path);
+    EXPECT_EQ(framesOf(parseReplay(first, path)), frames);
+
+    // The open run of `still` goes on after the flush; what is on disk stays as it was.
+    for (const auto& frame : {still, still, checked}) {
+        recorder.addFrame(frame);
+        frames.push_back(frame);
+    }
+    recorder.flush();
+    recorder.flush();
+    const std::string second = textOf(path);
+    EXPECT_EQ(second.substr(0, first.size()), first);
+    const Replay onDisk = parseReplay(second, path);
+    EXPECT_EQ(framesOf(onDisk), frames);
+    EXPECT_FALSE(onDisk.end);
+
+    const std::vector<ReplayRun> runs = {{still, 2}, {paused, 1}, {still, 4}, {checked, 1}};
+    EXPECT_EQ(recorder.replay().runs, runs) << "equal frames lengthen their run across a flush";
+}
+
+TEST(ReplayRecorderTest, FinishReplacesTheFileWithTheWholeReplay)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.file("last.replay");
+    ReplayRecorder recorder(path, start);
+    for (const auto& frame : {still, still, paused, still}) recorder.addFrame(frame);
+    recorder.flush();
+    recorder.addFrame(still);
+    const ReplaySummary summary{5, 120, 3, 0xabc};
+    ASSERT_TRUE(recorder.finish(summary));
+    const Replay onDisk = readReplay(path);
+    EXPECT_EQ(onDisk, recorder.replay());
+    EXPECT_EQ(onDisk.runs.size(), 3u) << "whole runs, not as they were flushed";
+    EXPECT_EQ(onDisk.end, summary);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
+}
+
+TEST(ReplayRecorderTest, AnUnwritableFolderKeepsTheGameGoing)
+{
+    TemporaryFolder folder;
+    ReplayRecorder recorder(folder.file("missing/last.replay"), start);
+    recorder.addFrame(still);
+    recorder.flush();
+    EXPECT_FALSE(recorder.finish({1, 0, 0, 0}));
+    EXPECT_EQ(recorder.replay().frameCount(), 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
+}
