@@ -39,8 +39,6 @@ bool clearlyApart(const Sphere& a, const Sphere& b)
     const double reach = a.radius + b.radius;
     return (b.centre - a.centre).squaredLength() > reach * reach * apartMargin;
 }
-
-Vector randomUnitBoxVector() { return Vector(randomDouble(-1, 1), randomDouble(-1, 1), randomDouble(-1, 1)); }
 }  // namespace
 
 Space* Space::getInstance()
@@ -74,11 +72,16 @@ void Space::fill()
             for (double& coordinate : at) coordinate = randomDouble(keepOut, level.worldHalfSize);
             for (double& coordinate : at) coordinate *= randomInt(0, 1) * 2 - 1;
             asteroid->setPosition(at[0], at[1], at[2]);
-            asteroid->setRotation(randomDouble(0, 360), randomUnitBoxVector());
+            // Every draw into its own name: the order of a call's arguments is left open.
+            const double angle = randomDouble(0, 360);
+            const Vector axis = randomBoxVector(-1, 1);
+            asteroid->setRotation(angle, axis);
             const double maxSpin = size * level.asteroidSpinPerSize + level.asteroidSpinBase;
-            asteroid->setSpin(randomDouble(0, maxSpin), randomUnitBoxVector());
+            const double spin = randomDouble(0, maxSpin);
+            const Vector spinAxis = randomBoxVector(-1, 1);
+            asteroid->setSpin(spin, spinAxis);
             const double speed = size * level.asteroidSpeedPerSize + level.asteroidSpeedBase;
-            asteroid->setVelocity(Vector(randomUnitBoxVector(), speed));
+            asteroid->setVelocity(Vector(randomBoxVector(-1, 1), speed));
             addChild(asteroid);
         }
     }
