@@ -86,6 +86,9 @@ Asteroid::Asteroid(double size, int kind, double graceTime)
     if (kind < 0 || static_cast<std::size_t>(kind) >= asteroidKinds().size() ||
         static_cast<std::size_t>(kind) >= level.asteroidCounts.size())
         throw GameError("Unknown asteroid kind");
+    // Only a rock that is made takes a number.
+    Space* world = Space::current();
+    number_ = world != nullptr ? world->nextAsteroidNumber() : 0;
     kindClouds();
     if (graceTime > 0.0) setCollidable(false);
 
@@ -311,6 +314,14 @@ void Asteroid::explode(TimeStep step, int missingFragments)
         puff->setLifetime(randomDouble(-0.5, 0.5) * settings.lifetimeSpread + settings.lifetimeBase);
         release(puff, step);
     }
+}
+
+Asteroid* Asteroid::withNumber(int number)
+{
+    if (number <= 0) return nullptr;  // the rocks made without a world share 0
+    for (Asteroid* asteroid : registry())
+        if (asteroid->number_ == number) return asteroid;
+    return nullptr;
 }
 
 void Asteroid::setPointsHandler(PointsHandler handler)

@@ -7,6 +7,7 @@
 // There is at most one Space; getInstance makes it on first use (SpaceManager does, when a
 // game starts), and deleting it lets the next getInstance make a fresh one. It forgets the
 // ship when the ship is lost (GameLost). Its children belong to the scene tree.
+// It numbers the asteroids made while it stands, from 1.
 // Depends on the scene engine, Asteroid, SpaceShip, Projectile, Rocket, Laser, Level.
 #include "app/GameEventListener.h"
 #include "scene/CalculateLater.h"
@@ -30,6 +31,9 @@ public:
     // Null once the ship was lost.
     SpaceShip* getShip() const { return ship_; }
     DirectionalSceneLightSource* getSunlight() const { return sunlight_; }
+
+    // The number of the next asteroid made in this world: 1, 2, 3...
+    int nextAsteroidNumber() { return ++asteroidsNumbered_; }
 
     // Wrap-around and fading of the asteroids, then the collision pass.
     void calculateLater(TimeStep step) override;
@@ -57,4 +61,5 @@ private:
     DynamicScene* shipFrame_ = nullptr;
     SpaceShip* ship_ = nullptr;
     DirectionalSceneLightSource* sunlight_ = nullptr;
+    int asteroidsNumbered_ = 0;
 };
