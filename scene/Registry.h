@@ -1,33 +1,52 @@
 #pragma once
 // Registry: the class-wide set of live objects that a cross-cutting pass walks (listeners,
-// calculated objects, asteroids, projectiles...). Ordered by address, never owning, each
-// member at most once. The order carries no meaning.
+// calculated objects, asteroids, projectiles...). Never owning, each member at most once.
+// Members are walked in the order they joined, so that a game replays identically wherever
+// the allocator puts its objects: every insertion gets the next serial number, and a member
+// that leaves and joins again goes to the end. Inserting a present member changes nothing.
 //
 // forEach walks a snapshot: members that leave during the walk are skipped, members that
 // join wait for the next walk, even when a newcomer reuses the address of one that left
-// (every insertion gets a serial number, and the walk checks it).
+// (the walk checks the serial number it saw).
 // Registries are reached through leaky function-local singletons (see `registryOf`), so
 // neither construction nor destruction order across files can bite.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <map>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 template <class T>
 class Registry {
-    using Members = std::map<T*, std::uint64_t>;
+    // The ordered side gives the walks their order; the hashed side answers contains and erase
+    // by pointer without a search. The hashed side is never iterated.
+    using Members = std::map<std::uint64_t, T*>;
 
 public:
-    // Iterates the members as plain pointers.
+    // Iterates the members as plain pointers, in joining order.
     class Iterator {
     public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = T*;
+        using difference_type = std::ptrdiff_t;
+        using pointer = T* const*;
+        using reference = T*;
+
+        Iterator() = default;
         explicit Iterator(typename Members::const_iterator at) : at_(at) {}
-        T* operator*() const { return at_->first; }
+        T* operator*() const { return at_->second; }
         Iterator& operator++()
         {
             ++at_;
             return *this;
+        }
+        Iterator operator++(int)
+        {
+            Iterator before = *this;
+            ++at_;
+            return before;
         }
         bool operator==(const Iterator& other) const { return at_ == other.at_; }
 
@@ -35,9 +54,19 @@ public:
         typename Members::const_iterator at_;
     };
 
-    void insert(T* member) { members_.emplace(member, ++serial_); }
-    void erase(T* member) { members_.erase(member); }
-    bool contains(const T* member) const { return members_.count(const_cast<T*>(member)) != 0; }
+    void insert(T* member)
+    {
+        if (!serials_.try_emplace(member, serial_ + 1).second) return;
+        members_.emplace(++serial_, member);
+    }
+    void erase(T* member)
+    {
+        const auto found = serials_.find(member);
+        if (found == serials_.end()) return;
+        members_.erase(found->second);
+        serials_.erase(found);
+    }
+    bool contains(const T* member) const { return serials_.count(const_cast<T*>(member)) != 0; }
     bool empty() const { return members_.empty(); }
     std::size_t size() const { return members_.size(); }
     Iterator begin() const { return Iterator(members_.begin()); }
@@ -47,22 +76,23 @@ public:
     {
         std::vector<T*> members;
         members.reserve(members_.size());
-        for (const auto& [member, serial] : members_) members.push_back(member);
+        for (const auto& [serial, member] : members_) members.push_back(member);
         return members;
     }
 
     template <class Function>
     void forEach(Function function) const
     {
-        std::vector<std::pair<T*, std::uint64_t>> walk(members_.begin(), members_.end());
-        for (const auto& [member, serial] : walk) {
-            auto found = members_.find(member);
-            if (found != members_.end() && found->second == serial) function(member);
+        std::vector<std::pair<std::uint64_t, T*>> walk(members_.begin(), members_.end());
+        for (const auto& [serial, member] : walk) {
+            const auto found = serials_.find(member);
+            if (found != serials_.end() && found->second == serial) function(member);
         }
     }
 
 private:
     Members members_;
+    std::unordered_map<T*, std::uint64_t> serials_;
     std::uint64_t serial_ = 0;
 };
 

@@ -5,7 +5,7 @@
 Scene::~Scene()
 {
     for (SceneObject* child : childSnapshot()) child->setParent(nullptr);
-    children_.clear();
+    children_ = {};
 }
 
 void Scene::addChild(SceneObject* child)
@@ -44,19 +44,17 @@ void Scene::setRoot(SceneGraph* root)
 
 void Scene::calculateChildren(TimeStep step)
 {
-    for (SceneObject* child : childSnapshot()) {
-        if (hasChild(child)) child->calculate(step);
-    }
+    children_.forEach([step](SceneObject* child) { child->calculate(step); });
 }
 
 void Scene::drawChildren()
 {
-    for (SceneObject* child : childSnapshot()) {
-        if (!hasChild(child) || child->isCulled()) continue;
+    children_.forEach([](SceneObject* child) {
+        if (child->isCulled()) return;
         glPushMatrix();
         child->draw();
         glPopMatrix();
-    }
+    });
 }
 
-std::vector<SceneObject*> Scene::childSnapshot() const { return {children_.begin(), children_.end()}; }
+std::vector<SceneObject*> Scene::childSnapshot() const { return children_.snapshot(); }

@@ -2,11 +2,12 @@
 // Scene: a scene object that holds children. It updates and draws them, passes its root
 // down when it is attached or detached, and destroys its whole subtree on `destroy()`.
 // It does not own its children: deleting a scene orphans them.
-// Children are visited in address order; a pass works on a snapshot, so children added
-// during a pass wait for the next one.
-#include <set>
+// Children are visited in the order they were added (a child removed and added again goes
+// last), so that a game replays identically; a pass works on a snapshot, so children added
+// during a pass wait for the next one, even at the address of one that left.
 #include <vector>
 
+#include "scene/Registry.h"
 #include "scene/SceneObject.h"
 
 class Scene : public virtual SceneObject {
@@ -24,8 +25,8 @@ public:
     void destroy() override;
     void setRoot(SceneGraph* root) override;
 
-    const std::set<SceneObject*>& getChildren() const { return children_; }
-    bool hasChild(SceneObject* child) const { return children_.count(child) != 0; }
+    const Registry<SceneObject>& getChildren() const { return children_; }
+    bool hasChild(SceneObject* child) const { return children_.contains(child); }
     bool isSubtreeDestroyed() const { return subtreeDestroyed_; }
 
 protected:
@@ -36,6 +37,6 @@ protected:
     std::vector<SceneObject*> childSnapshot() const;
 
 private:
-    std::set<SceneObject*> children_;
+    Registry<SceneObject> children_;
     bool subtreeDestroyed_ = false;
 };

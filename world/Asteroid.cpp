@@ -74,11 +74,6 @@ Asteroid::PointsHandler& pointsHandler()
     return *handler;
 }
 
-Vector randomBoxVector(double low, double high)
-{
-    return Vector(randomDouble(low, high), randomDouble(low, high), randomDouble(low, high));
-}
-
 Vector actualVelocity(const DynamicSceneObject& object) { return object.isMoving() ? object.getVelocity() : Vector(); }
 }  // namespace
 
@@ -91,6 +86,9 @@ Asteroid::Asteroid(double size, int kind, double graceTime)
     if (kind < 0 || static_cast<std::size_t>(kind) >= asteroidKinds().size() ||
         static_cast<std::size_t>(kind) >= level.asteroidCounts.size())
         throw GameError("Unknown asteroid kind");
+    // Only a rock that is made takes a number.
+    Space* world = Space::current();
+    number_ = world != nullptr ? world->nextAsteroidNumber() : 0;
     kindClouds();
     if (graceTime > 0.0) setCollidable(false);
 
@@ -268,9 +266,13 @@ void Asteroid::makeFragments(TimeStep step, int count, int& made)
         auto* fragment = new Asteroid(size, kind_, fragmentGraceTime);
         fragment->setPosition(centre + offset);
         fragment->setVelocity(velocity + offset * 0.7);
-        fragment->setRotation(randomDouble(0, 360), randomBoxVector(-1, 1));
-        fragment->setSpin(randomDouble(0, size * level.asteroidSpinPerSize + level.asteroidSpinBase),
-                          randomBoxVector(-1, 1));
+        // Every draw into its own name: the order of a call's arguments is left open.
+        const double angle = randomDouble(0, 360);
+        const Vector axis = randomBoxVector(-1, 1);
+        fragment->setRotation(angle, axis);
+        const double spin = randomDouble(0, size * level.asteroidSpinPerSize + level.asteroidSpinBase);
+        const Vector spinAxis = randomBoxVector(-1, 1);
+        fragment->setSpin(spin, spinAxis);
         release(fragment, step);
         ++made;
     }
@@ -301,7 +303,8 @@ void Asteroid::explode(TimeStep step, int missingFragments)
     const DustCloud& settings = level.dustCloud;
     factory.setAlpha(alpha * settings.alphaBase);
     for (int i = 0; i < dust; ++i) {
-        const Vector drift = Vector(randomBoxVector(-1, 1), randomDouble(0, 1)) * radius;
+        const Vector direction = randomBoxVector(-1, 1);
+        const Vector drift = Vector(direction, randomDouble(0, 1)) * radius;
         auto* puff = factory.makeCloud();
         puff->setPosition(centre + drift * level.dustPositionFactor);
         puff->setVelocity(velocity + drift * level.dustVelocityFactor);
@@ -311,6 +314,14 @@ void Asteroid::explode(TimeStep step, int missingFragments)
         puff->setLifetime(randomDouble(-0.5, 0.5) * settings.lifetimeSpread + settings.lifetimeBase);
         release(puff, step);
     }
+}
+
+Asteroid* Asteroid::withNumber(int number)
+{
+    if (number <= 0) return nullptr;  // the rocks made without a world share 0
+    for (Asteroid* asteroid : registry())
+        if (asteroid->number_ == number) return asteroid;
+    return nullptr;
 }
 
 void Asteroid::setPointsHandler(PointsHandler handler)

@@ -9,6 +9,9 @@
 // Every asteroid that is alive and not yet fading is in the asteroid registry; when the last
 // one leaves it while its world stands, the game is won (GameWon, raised once).
 // A selected asteroid carries a target pointer (in the world) and a selection marker.
+// Each rock gets the next number of the world standing when it is made (1 for the first rock
+// of a game, fragments included), so that a replay can name the rock a click picked; a rock
+// made without a world has number 0.
 // Sparks, fragments and explosions go into the asteroid's parent scene (the world).
 // Depends on the scene engine, PhysicalSceneObject, the overlay's asteroid markers,
 // TargetPointer, ColorCloudFactory, Level; needs a current GL context.
@@ -66,6 +69,7 @@ public:
     // Passed to the model and the markers.
     void setAlpha(double alpha) override;
 
+    int getNumber() const { return number_; }
     double getSize() const { return size_; }
     int getKind() const { return kind_; }
     double getLife() const { return life_; }
@@ -85,6 +89,8 @@ public:
     static void setPointsHandler(PointsHandler handler);
 
     static const Registry<Asteroid>& registry() { return Registered<Asteroid>::registered(); }
+    // The rock of that number in the registry (alive, not fading), or null.
+    static Asteroid* withNumber(int number);
 
     // The bag of octants that fragments take from the back: the eight numbers 0..7 in a
     // random order. Octant o has x, y, z signs from its bits 2, 1, 0 (set: negative).
@@ -114,6 +120,7 @@ private:
     bool splitPending_ = false;
     double alphaAtDeath_ = 1.0;
     double fadeTime_ = 0.0;
+    int number_;
     double size_;
     int kind_;
     double maxSpeed_;

@@ -1,6 +1,7 @@
 #include "world/Space.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -40,7 +41,46 @@ bool clearlyApart(const Sphere& a, const Sphere& b)
     return (b.centre - a.centre).squaredLength() > reach * reach * apartMargin;
 }
 
-Vector randomUnitBoxVector() { return Vector(randomDouble(-1, 1), randomDouble(-1, 1), randomDouble(-1, 1)); }
+// FNV-1a over 64-bit words, byte by byte from the lowest, so that the sum does not depend on
+// the machine's byte order.
+class Fnv1a {
+public:
+    void add(std::uint64_t word)
+    {
+        for (int byte = 0; byte < 8; ++byte) {
+            hash_ ^= (word >> (8 * byte)) & 0xffu;
+            hash_ *= 0x100000001b3u;
+        }
+    }
+    void add(double value) { add(std::bit_cast<std::uint64_t>(value)); }
+    void add(int value) { add(static_cast<std::uint64_t>(static_cast<std::int64_t>(value))); }
+    void add(bool value) { add(static_cast<std::uint64_t>(value)); }
+    void add(const Vector& vector)
+    {
+        add(vector.x());
+        add(vector.y());
+        add(vector.z());
+    }
+    void add(const Matrix& matrix)
+    {
+        for (int i = 0; i < 16; ++i) add(matrix[i]);
+    }
+    // The place and motion of a moving object, all read from its stored state.
+    void addMotion(const DynamicSceneObject& object)
+    {
+        add(object.getPosition());
+        add(object.getRotation());
+        add(object.getScale());
+        add(object.isMoving());
+        add(object.getVelocity());
+        add(object.getSpinSpeed());
+        add(object.getSpinAxis());
+    }
+    std::uint64_t value() const { return hash_; }
+
+private:
+    std::uint64_t hash_ = 0xcbf29ce484222325u;
+};
 }  // namespace
 
 Space* Space::getInstance()
@@ -74,11 +114,16 @@ void Space::fill()
             for (double& coordinate : at) coordinate = randomDouble(keepOut, level.worldHalfSize);
             for (double& coordinate : at) coordinate *= randomInt(0, 1) * 2 - 1;
             asteroid->setPosition(at[0], at[1], at[2]);
-            asteroid->setRotation(randomDouble(0, 360), randomUnitBoxVector());
+            // Every draw into its own name: the order of a call's arguments is left open.
+            const double angle = randomDouble(0, 360);
+            const Vector axis = randomBoxVector(-1, 1);
+            asteroid->setRotation(angle, axis);
             const double maxSpin = size * level.asteroidSpinPerSize + level.asteroidSpinBase;
-            asteroid->setSpin(randomDouble(0, maxSpin), randomUnitBoxVector());
+            const double spin = randomDouble(0, maxSpin);
+            const Vector spinAxis = randomBoxVector(-1, 1);
+            asteroid->setSpin(spin, spinAxis);
             const double speed = size * level.asteroidSpeedPerSize + level.asteroidSpeedBase;
-            asteroid->setVelocity(Vector(randomUnitBoxVector(), speed));
+            asteroid->setVelocity(Vector(randomBoxVector(-1, 1), speed));
             addChild(asteroid);
         }
     }
@@ -96,6 +141,29 @@ void Space::fill()
     sunlight_->setRotation(Background::getOrientationAngle(), Background::getOrientationAxis());
     sunlight_->activate();
     addChild(sunlight_);
+}
+
+std::uint64_t Space::checksum() const
+{
+    Fnv1a sum;
+    for (const Asteroid* asteroid : Asteroid::registry()) {
+        sum.add(asteroid->getNumber());
+        sum.addMotion(*asteroid);
+        sum.add(asteroid->getSize());
+        sum.add(asteroid->getLife());
+    }
+    // The frame hangs straight under the world, so its own place is its absolute one.
+    sum.addMotion(*shipFrame_);
+    sum.add(ship_ != nullptr);
+    if (ship_ != nullptr) {
+        sum.add(ship_->getLife());
+        sum.add(ship_->getShield());
+        sum.add(ship_->getEnergy());
+    }
+    sum.add(Projectile::registry().size());
+    sum.add(Rocket::registry().size());
+    sum.add(Laser::registry().size());
+    return sum.value();
 }
 
 double Space::wrapCoordinate(double value, double halfSize)

@@ -7,7 +7,11 @@
 // There is at most one Space; getInstance makes it on first use (SpaceManager does, when a
 // game starts), and deleting it lets the next getInstance make a fresh one. It forgets the
 // ship when the ship is lost (GameLost). Its children belong to the scene tree.
+// It numbers the asteroids made while it stands, from 1, and sums up the state that decides
+// the game's course in a checksum, for replays to compare.
 // Depends on the scene engine, Asteroid, SpaceShip, Projectile, Rocket, Laser, Level.
+#include <cstdint>
+
 #include "app/GameEventListener.h"
 #include "scene/CalculateLater.h"
 #include "scene/Camera.h"
@@ -30,6 +34,15 @@ public:
     // Null once the ship was lost.
     SpaceShip* getShip() const { return ship_; }
     DirectionalSceneLightSource* getSunlight() const { return sunlight_; }
+
+    // The number of the next asteroid made in this world: 1, 2, 3...
+    int nextAsteroidNumber() { return ++asteroidsNumbered_; }
+    // FNV-1a (64 bits) over the bit patterns of what decides the game's course, in registry
+    // order: each asteroid's number, position, velocity, rotation, spin, size and life; the
+    // ship frame's place, rotation and velocity; the ship's hull, shield and energy; and the
+    // numbers of projectiles, rockets and laser beams. Two runs agree on it, frame by frame,
+    // exactly when they agree on all of these. It reads only, and no cache.
+    std::uint64_t checksum() const;
 
     // Wrap-around and fading of the asteroids, then the collision pass.
     void calculateLater(TimeStep step) override;
@@ -57,4 +70,5 @@ private:
     DynamicScene* shipFrame_ = nullptr;
     SpaceShip* ship_ = nullptr;
     DirectionalSceneLightSource* sunlight_ = nullptr;
+    int asteroidsNumbered_ = 0;
 };

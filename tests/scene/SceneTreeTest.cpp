@@ -2,6 +2,7 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 #include "scene/CalculateAlways.h"
 #include "scene/CalculateLater.h"
@@ -30,6 +31,34 @@ TEST(SceneTreeTest, AnObjectBelongsToOneSceneAtATime)
     EXPECT_EQ(child.getParent(), nullptr);
     EXPECT_FALSE(child.hasRoot());
     EXPECT_TRUE(first.getChildren().empty()) << "the old parent would reach the child after its end";
+}
+
+namespace {
+// Notes when its scene updates it.
+struct Recorder : TestObject {
+    explicit Recorder(std::vector<SceneObject*>* log) : log(log) {}
+    void calculate(TimeStep step) override
+    {
+        log->push_back(this);
+        TestObject::calculate(step);
+    }
+    std::vector<SceneObject*>* log;
+};
+}  // namespace
+
+TEST(SceneTreeTest, ChildrenAreUpdatedInTheOrderTheyWereAdded)
+{
+    std::vector<SceneObject*> log;
+    Recorder kids[3]{Recorder(&log), Recorder(&log), Recorder(&log)};  // ascending addresses
+    TestScene scene;
+    for (int i : {2, 0, 1}) scene.addChild(&kids[i]);
+    scene.calculate({0, 0.1});
+    EXPECT_EQ(log, (std::vector<SceneObject*>{&kids[2], &kids[0], &kids[1]}));
+    scene.removeChild(&kids[0]);
+    scene.addChild(&kids[0]);
+    log.clear();
+    scene.calculate({0, 0.1});
+    EXPECT_EQ(log, (std::vector<SceneObject*>{&kids[2], &kids[1], &kids[0]})) << "added again: last";
 }
 
 TEST(SceneTreeTest, RootFollowsAttachAndDetachThroughTheSubtree)

@@ -147,6 +147,28 @@ TEST(AsteroidGLTest, AWreckSplitsIntoThreeToFiveFragmentsInDifferentOctants)
     }
 }
 
+TEST(AsteroidGLTest, RocksAreNumberedFromOneInEachWorldFragmentsIncluded)
+{
+    for (int game = 0; game < 2; ++game) {
+        TestWorld test("Hard");
+        Asteroid* first = test.addAsteroid(4.0, 0, {10, 10, -10});
+        Asteroid* second = test.addAsteroid(4.0, 0, {-10, 10, -10});
+        EXPECT_EQ(first->getNumber(), 1);
+        wreck(first, test.ship());
+        test.frame();
+        std::vector<int> numbers;
+        for (Asteroid* rock : asteroids()) {
+            numbers.push_back(rock->getNumber());
+            EXPECT_EQ(Asteroid::withNumber(rock->getNumber()), rock);
+        }
+        ASSERT_GE(numbers.size(), 4u);
+        for (std::size_t i = 0; i < numbers.size(); ++i) EXPECT_EQ(numbers[i], static_cast<int>(i) + 2);
+        EXPECT_EQ(Asteroid::withNumber(2), second);
+        EXPECT_EQ(Asteroid::withNumber(1), nullptr) << "a wreck is no longer in play";
+        EXPECT_EQ(Asteroid::withNumber(0), nullptr);
+    }
+}
+
 TEST(AsteroidGLTest, RocksTooSmallToSplitLeaveMoreDust)
 {
     TestWorld test("Hard", false, 4);

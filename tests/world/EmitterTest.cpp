@@ -38,8 +38,7 @@ struct EmitterTest : ::testing::Test {
     {
         // The scene does not own its children.
         for (SceneObject* child : scene.getChildren()) child->destroy();
-        for (SceneObject* child : std::vector<SceneObject*>(scene.getChildren().begin(), scene.getChildren().end()))
-            delete child;
+        for (SceneObject* child : scene.getChildren().snapshot()) delete child;
     }
     TestScene scene;
     RecordingFactory factory;
