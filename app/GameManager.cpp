@@ -92,8 +92,8 @@ GameManager::GameManager(int* argc, char** argv, PerformanceTimer::Counter clock
     : wallClock_(std::move(clock)),
       stepCounter_([this] { return stepClock_; }),
       timer_(true, stepCounter_),
-      volumeKeys_(Key('+', false), Key('-', false), volumeKeyValue, this),
       keptReplays_("replays", HighscoreTable::maxEntries),
+      volumeKeys_(Key('+', false), Key('-', false), volumeKeyValue, this),
       highscores_("highscores.dat", levelNames().size()),
       highscoreScreen_(highscores_, levelNames())
 {

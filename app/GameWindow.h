@@ -2,8 +2,8 @@
 // GameWindow: the one GLUT window ("Rubblestorm", double-buffered RGB with depth, full
 // screen) and the platform services that come with it. Its callbacks hand GLUT's input to the
 // game manager, which dispatches it to the listeners in the next frame; they run the frame
-// update in the idle callback and draw in the display callback. With "-d" on the command line, F5 switches between full screen and a 640 x 480
-// window at (100, 100).
+// update in the idle callback and draw in the display callback. With "-d" on the command line, F5 switches between full
+// screen and a 640 x 480 window at (100, 100).
 #include "app/InputEvent.h"
 #include "scene/Platform.h"
 

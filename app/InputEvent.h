@@ -13,7 +13,7 @@ struct InputEvent {
         KeyUp,        // code: the character
         SpecialDown,  // code: GLUT's special-key number
         SpecialUp,
-        ButtonDown,   // code: GLUT's button number; x, y; picked
+        ButtonDown,  // code: GLUT's button number; x, y; picked
         ButtonUp,
         PointerMove,  // x, y
         WindowSize,   // x, y: the window's new width and height

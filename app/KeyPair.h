@@ -14,7 +14,10 @@ public:
     using Combine = std::function<T(bool firstDown, bool secondDown)>;
 
     KeyPair(Key first, Key second, Combine combine, KeyPairListener<T>* listener)
-        : first_(first), second_(second), combine_(std::move(combine)), listener_(listener),
+        : first_(first),
+          second_(second),
+          combine_(std::move(combine)),
+          listener_(listener),
           current_(combine_(false, false))
     {
     }
@@ -30,7 +33,10 @@ public:
     {
         update(first_.matchesCharacter(key), second_.matchesCharacter(key), true);
     }
-    void keyReleased(unsigned char key) override { update(first_.matchesRelease(key), second_.matchesRelease(key), false); }
+    void keyReleased(unsigned char key) override
+    {
+        update(first_.matchesRelease(key), second_.matchesRelease(key), false);
+    }
     void specialKeyPressed(int key) override { update(first_.matchesSpecial(key), second_.matchesSpecial(key), true); }
     void specialKeyReleased(int key) override
     {

@@ -36,7 +36,10 @@ std::int64_t PerformanceTimer::getElapsedCount() const
     return now - startCount_ - pausedCount_ - currentPause;
 }
 
-double PerformanceTimer::getTimeSinceReset() const { return static_cast<double>(counter_() - startCount_) / frequency_; }
+double PerformanceTimer::getTimeSinceReset() const
+{
+    return static_cast<double>(counter_() - startCount_) / frequency_;
+}
 
 double PerformanceTimer::getTimeSinceCreation() const
 {

@@ -35,7 +35,8 @@ TEST(GameManagerTest, InitializeCreatesOneSingletonWithItsWindow)
 TEST(GameManagerTest, TimerStandsStillWhilePaused)
 {
     std::int64_t now = 0;
-    PerformanceTimer timer(true, [&] { return now; }, 1000.0);
+    PerformanceTimer timer(
+        true, [&] { return now; }, 1000.0);
     now = 500;
     EXPECT_EQ(timer.getElapsed(), 0.0);
     EXPECT_EQ(timer.getTimeSinceCreation(), 0.5);

@@ -29,13 +29,14 @@ struct Recorder : KeyboardListener, MouseButtonListener, MouseMoveListener {
     std::vector<std::vector<int>> buttons, moves;
 };
 
-// Lets GLUT process events (and run its idle callback, the game's frame) until `done` or a
-// few seconds have passed.
+// Lets GLUT process events and the game run its frames, which hand the input to the
+// listeners, until `done` or a few seconds have passed.
 bool pumpUntil(const std::function<bool()>& done)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (std::chrono::steady_clock::now() < deadline) {
         glutMainLoopEvent();
+        if (GameManager* game = GameManager::getInstance()) game->frame();
         if (done()) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

@@ -91,7 +91,8 @@ TEST_F(MenuGLTest, OnlyTheLeftButtonChoosesAndTheHighlightDecides)
     dispatchMouseButtonReleased(GLUT_RIGHT_BUTTON, Pointer::inViewport(0, 0));
     dispatchMouseButtonReleased(GLUT_MIDDLE_BUTTON, Pointer::inViewport(0, 0));
     EXPECT_TRUE(chooser.chosen.empty());
-    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(1, 1));  // where the release happens does not count
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON,
+                                Pointer::inViewport(1, 1));  // where the release happens does not count
     EXPECT_EQ(chooser.chosen, std::vector<std::string>{"highscores"});
 }
 

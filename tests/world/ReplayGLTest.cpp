@@ -14,12 +14,12 @@ std::vector<std::uint64_t> fight(unsigned seed)
     TestWorld test("Hard", true, seed);
     std::vector<std::uint64_t> sums;
     for (int frame = 0; frame < 600; ++frame) {
-        if (frame == 30) test.manager().mouseButtonPressed(SpaceManager::LeftButton, 320, 240);
+        if (frame == 30) test.press(SpaceManager::LeftButton, 320, 240);
         if (frame % 60 == 45 && test.ship() != nullptr) test.ship()->fireRockets(Asteroid::withNumber(frame / 60 + 1));
         test.frame();
         sums.push_back(test.world()->checksum());
     }
-    test.manager().mouseButtonReleased(SpaceManager::LeftButton, 320, 240);
+    test.release(SpaceManager::LeftButton, 320, 240);
     return sums;
 }
 }  // namespace
