@@ -95,7 +95,7 @@ GameManager::GameManager(int* argc, char** argv, PerformanceTimer::Counter clock
       keptReplays_("replays", HighscoreTable::maxEntries),
       volumeKeys_(Key('+', false), Key('-', false), volumeKeyValue, this),
       highscores_("highscores.dat", levelNames().size()),
-      highscoreScreen_(highscores_, levelNames())
+      highscoreScreen_(highscores_, keptReplays_, levelNames())
 {
     Platform::get().createWindow(argc, argv);
     buildOverlay();

@@ -1,7 +1,7 @@
 #include "app/HighscoreScreen.h"
 
 namespace {
-enum Field { Title, LevelLine, Ranks, Names, Scores, FieldCount };
+enum Field { Title, LevelLine, Ranks, Names, Scores, Replays, FieldCount };
 
 std::unique_ptr<ScreenTextField> field(double left, double bottom, double width, double height, double size,
                                        int alignment, const std::string& text)
@@ -21,8 +21,8 @@ std::string rankColumn()
 }
 }  // namespace
 
-HighscoreScreen::HighscoreScreen(HighscoreTable& table, std::vector<std::string> levelNames)
-    : table_(table), levelNames_(std::move(levelNames))
+HighscoreScreen::HighscoreScreen(HighscoreTable& table, const KeptReplays& replays, std::vector<std::string> levelNames)
+    : table_(table), replays_(replays), levelNames_(std::move(levelNames))
 {
 }
 
@@ -34,6 +34,7 @@ void HighscoreScreen::show(int level)
     fields_.push_back(field(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::TopLeft, rankColumn()));
     fields_.push_back(field(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::Top, ""));
     fields_.push_back(field(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::TopRight, ""));
+    fields_.push_back(field(0.0, 0.01, 1.0, 0.08, 0.03, ScreenTextPoint::Center, ""));
     shownLevel_ = level;
     fillLevel();
 }
@@ -62,4 +63,8 @@ void HighscoreScreen::fillLevel()
     fields_[LevelLine]->setText("for level \"" + levelNames_.at(shownLevel_) + "\"");
     fields_[Names]->setText(names);
     fields_[Scores]->setText(scores);
+    const std::string& level = levelNames_.at(shownLevel_);
+    fields_[Replays]->setText(names.empty() ? ""
+                                            : "These games are kept as replays: rubblestorm --play " +
+                                                  replays_.pathOf(level, 1) + " plays the first, -2 the second...");
 }

@@ -4,7 +4,6 @@
 #include "app/Level.h"
 #include "overlay/TargetPointer.h"
 #include "scene/Selectable.h"
-#include "scene/Viewport.h"
 #include "world/Asteroid.h"
 #include "world/Space.h"
 #include "world/SpaceShip.h"

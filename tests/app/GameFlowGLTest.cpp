@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "app/GameManager.h"
 #include "app/KeyboardListener.h"
 #include "app/Level.h"
+#include "app/Replay.h"
 #include "overlay/ScreenTextPoint.h"
+#include "scene/Viewport.h"
 #include "sound/GameSounds.h"
 #include "tests/support/DataFolder.h"
 #include "tests/support/RecordingPlatform.h"
@@ -29,7 +32,8 @@ protected:
         int argc = 1;
         char name[] = "rubblestorm";
         char* argv[] = {name, nullptr};
-        GameManager::initialize(&argc, argv);
+        // Every look at the clock finds a frame of 1/60 s gone by.
+        GameManager::initialize(&argc, argv, [this] { return clockNanoseconds += 16'666'667; });
         game = GameManager::getInstance();
     }
     void TearDown() override { GameManager::shutdown(); }
@@ -48,6 +52,7 @@ protected:
 
     TemporaryFolder folder;
     RecordingPlatform platform;
+    std::int64_t clockNanoseconds = 0;
     GameManager* game = nullptr;
 };
 }  // namespace
@@ -281,4 +286,114 @@ TEST_F(GameFlowGLTest, TheWorldAdvancesOnlyWhileTheGameRunsOrShowsItsEnd)
     game->gameEventOccurred(GameLost);
     game->frame();  // the world keeps moving behind the message
     EXPECT_EQ(game->getState(), GameState::Lost);
+}
+
+namespace {
+// Input as the window hands it over: it takes effect in the next frame.
+void send(GameManager& game, InputEvent::Kind kind, int code, int x = 0, int y = 0)
+{
+    game.receive({kind, code, x, y, 0});
+    game.frame();
+}
+
+void clickOn(GameManager& game, const MenuEntry& entry)
+{
+    const Viewport viewport = Viewport::current();
+    const int x = static_cast<int>(entry.getX() * viewport.width);
+    const int y = static_cast<int>((1.0 - entry.getY()) * viewport.height);
+    send(game, InputEvent::PointerMove, 0, x, y);
+    send(game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, x, y);
+    send(game, InputEvent::ButtonUp, GLUT_LEFT_BUTTON, x, y);
+}
+
+// A few seconds of flying, firing and pausing, then the game finished from the in-game menu.
+void flyAndFinish(GameManager& game)
+{
+    send(game, InputEvent::KeyDown, 'w');
+    send(game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, 300, 200);
+    for (int frame = 0; frame < 120; ++frame) send(game, InputEvent::PointerMove, 0, 300 + frame, 200 + frame / 2);
+    send(game, InputEvent::KeyDown, 'p');
+    send(game, InputEvent::KeyDown, 'p');
+    send(game, InputEvent::ButtonDown, GLUT_RIGHT_BUTTON, 320, 240);
+    for (int frame = 0; frame < 60; ++frame) game.frame();
+    send(game, InputEvent::KeyDown, escape);
+    clickOn(game, *game.getGameMenu()->getEntries()[3]);  // "Finish the game"
+}
+
+std::optional<ReplaySummary> playBack(GameManager& game, const Replay& replay, std::string& failure)
+{
+    std::optional<ReplaySummary> played;
+    game.playReplay(replay, true, [&](const ReplaySummary& summary, const std::string& why) {
+        played = summary;
+        failure = why;
+    });
+    while (game.isPlayingBack()) game.frame();
+    return played;
+}
+}  // namespace
+
+TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWent)
+{
+    game->fixSeed(5);
+    startGame();
+    flyAndFinish(*game);
+    ASSERT_EQ(game->getState(), GameState::MainMenu);
+    const Replay recorded = readReplay("last.replay");
+    ASSERT_TRUE(recorded.end) << "completed at the return to the main menu";
+    EXPECT_EQ(*recorded.end, game->getLastSummary());
+    EXPECT_EQ(recorded.start.seed, 5u);
+
+    std::string failure;
+    EXPECT_EQ(playBack(*game, recorded, failure), recorded.end);
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+    EXPECT_EQ(readReplay("last.replay"), recorded) << "playback records nothing";
+
+    Replay diverging = recorded;
+    for (ReplayRun& run : diverging.runs)
+        if (run.frame.checksum) run.frame.checksum = *run.frame.checksum + 1;
+    EXPECT_NE(playBack(*game, diverging, failure), recorded.end);
+    EXPECT_NE(failure.find("diverged"), std::string::npos) << failure;
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+    EXPECT_EQ(game->getWorld(), nullptr);
+}
+
+TEST_F(GameFlowGLTest, AGameInTheTableKeepsItsReplayAndPlaybackWritesNoTable)
+{
+    for (int points : {1, 2}) {
+        startGame();
+        game->addScore(points);
+        game->gameEventOccurred(GameWon);
+        send(*game, InputEvent::KeyDown, escape);
+        send(*game, InputEvent::KeyDown, 13);
+    }
+    const Replay second = readReplay("last.replay");
+    EXPECT_EQ(readReplay("replays/easy-1.replay"), second) << "the better game first";
+    EXPECT_TRUE(std::filesystem::exists("replays/easy-2.replay"));
+
+    std::filesystem::remove("highscores.dat");
+    std::string failure;
+    playBack(*game, second, failure);
+    EXPECT_FALSE(std::filesystem::exists("highscores.dat")) << "the replay answers whether its score qualified";
+    EXPECT_EQ(readReplay("replays/easy-1.replay"), second);
+}
+
+TEST_F(GameFlowGLTest, DuringPlaybackOnlyPAndEscapeAct)
+{
+    game->fixSeed(6);
+    startGame();
+    flyAndFinish(*game);
+    const Replay recorded = readReplay("last.replay");
+    game->playReplay(recorded, false);
+    ASSERT_TRUE(game->isPlayingBack());
+    send(*game, InputEvent::KeyDown, 'h');
+    send(*game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, 10, 10);
+    EXPECT_EQ(game->getState(), GameState::Running) << "live input does not reach the game";
+    send(*game, InputEvent::KeyDown, escape);
+    EXPECT_FALSE(game->isPlayingBack());
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+
+    EXPECT_FALSE(game->playReplay("no-such.replay", true));
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+    EXPECT_NE(platform.lastMessage.find("no-such.replay"), std::string::npos);
 }

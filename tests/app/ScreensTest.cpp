@@ -56,16 +56,21 @@ TEST(ScreensTest, HighscoresPageThroughTheLevels)
     HighscoreTable table(path.string(), 4);
     table.add(3, 900, "Ann");
     table.add(3, 700, "Bob");
-    HighscoreScreen screen(table, {"Easy", "Medium", "Hard", "Impossible"});
+    const KeptReplays replays("kept", HighscoreTable::maxEntries);
+    HighscoreScreen screen(table, replays, {"Easy", "Medium", "Hard", "Impossible"});
     screen.show(3);
-    ASSERT_EQ(screen.fields().size(), 5u);
+    ASSERT_EQ(screen.fields().size(), 6u);
     EXPECT_EQ(screen.fields()[1]->getText(), "for level \"Impossible\"");
     EXPECT_EQ(screen.fields()[3]->getText(), "Ann\nBob");
     EXPECT_EQ(screen.fields()[4]->getText(), "900\n700");
+    EXPECT_NE(screen.fields()[5]->getText().find("rubblestorm --play " + replays.pathOf("Impossible", 1)),
+              std::string::npos)
+        << "where the games of the table are kept, and how to play them";
     screen.nextPage();
     EXPECT_EQ(screen.shownLevel(), 0) << "from the last level back to the first";
     EXPECT_EQ(screen.fields()[1]->getText(), "for level \"Easy\"");
     EXPECT_EQ(screen.fields()[3]->getText(), "");
+    EXPECT_EQ(screen.fields()[5]->getText(), "") << "no replays to speak of";
     EXPECT_EQ(screen.fields()[2]->getLines().size(), 10u) << "the ranks always show 1 to 10";
     screen.hide();
     EXPECT_EQ(screen.shownLevel(), -1);
