@@ -155,9 +155,9 @@ void GameManager::buildOverlay()
     namePrompt_->hide();
 
     replayMark_ = std::make_unique<ScreenTextPoint>("arial", "REPLAY");
-    replayMark_->setAlignment(ScreenTextPoint::BottomLeft);
+    replayMark_->setAlignment(ScreenTextPoint::Top);  // between the score and the clock
     replayMark_->setColor(hudWhite);
-    replayMark_->setPosition(0.01, 0.01);
+    replayMark_->setPosition(0.5, 0.99);
     replayMark_->setSize(0.04);
     replayMark_->hide();
 }
