@@ -197,10 +197,11 @@ void GameManager::frame()
 
 void GameManager::receive(const InputEvent& event)
 {
-    if (player_ != nullptr && event.kind != InputEvent::WindowSize)
-        controlPlayback(event);
-    else
+    if (event.kind == InputEvent::WindowSize) window_ = event;
+    if (player_ == nullptr)
         pendingInput_.push_back(event);
+    else
+        controlPlayback(event);
 }
 
 // The one way a frame happens, live or from a replay.
@@ -263,11 +264,14 @@ void GameManager::dispatch(InputEvent& event)
     }
 }
 
-// The rock under the pointer when a button goes in a game; what the player saw is what was
-// drawn last, and nothing has moved since.
+// The rock under the pointer when the right button goes (a rocket) or the middle button comes
+// back (a selection) in a game; what the player saw is what was drawn last, and nothing has
+// moved since.
 int GameManager::pickedRock(const InputEvent& event) const
 {
-    if (world_ == nullptr || !worldAdvances(state_)) return 0;
+    const bool picks = event.kind == InputEvent::ButtonDown ? event.code == SpaceManager::RightButton
+                                                            : event.code == SpaceManager::MiddleButton;
+    if (!picks || world_ == nullptr || !worldAdvances(state_)) return 0;
     const Asteroid* rock = world_->pickAsteroid(event.x, event.y);
     return rock != nullptr ? rock->getNumber() : 0;
 }
@@ -384,6 +388,9 @@ void GameManager::endPlayback(const std::string& failure)
         returnToMainMenu();
     }
     lastSummary_.frames = player_->framesPlayed();
+    // The live window again, wherever the recorded one was.
+    inputWidth_ = window_.x;
+    inputHeight_ = window_.y;
     player_.reset();
     playing_ = nullptr;
     replayMark_->hide();

@@ -194,6 +194,7 @@ private:
     std::vector<InputEvent> pendingInput_;
     int inputWidth_ = 0;  // the window the input comes from; 0 before it is known
     int inputHeight_ = 0;
+    InputEvent window_{InputEvent::WindowSize};  // the live window's last size
     double skyAngle_ = 0.0;
     Vector skyAxis_;
     std::optional<std::uint32_t> fixedSeed_;
