@@ -66,9 +66,8 @@ void addClouds(Space& world, int clouds)
     factory.setAlpha(cloudAlpha);
     for (int i = 0; i < clouds; ++i) {
         Cloud* cloud = factory.makeCloud();
-        cloud->setPosition(randomDouble(-half, half), randomDouble(-half, half), randomDouble(-half, half));
-        cloud->setVelocity(randomDouble(-cloudDrift, cloudDrift), randomDouble(-cloudDrift, cloudDrift),
-                           randomDouble(-cloudDrift, cloudDrift));
+        cloud->setPosition(randomBoxVector(-half, half));
+        cloud->setVelocity(randomBoxVector(-cloudDrift, cloudDrift));
         world.addChild(cloud);
     }
 }
