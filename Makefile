@@ -28,6 +28,7 @@ run: build
 # Tests are silent: OpenAL's null driver stands in for a sound card.
 test: build
 	cd $(BUILD_DIR) && ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 ctest --output-on-failure -j$(JOBS)
+	@./scripts/test-ratio
 
 # Builds the benchmarks of bench/ and prints their figures: frame times of the timedemo, the world
 # update against the size of the world, the start-up time and the peak memory (see README.md).
