@@ -1,7 +1,8 @@
 # Shared helpers of the end-to-end tests. A test script sources this file, calls
 # `e2e_begin "$@"` first, then drives the real game with the functions below.
 #
-# Each script gets two arguments: the game binary and the run folder holding the data.
+# Each script gets three arguments: the game binary, the run folder holding the data and the
+# program that records the ScriptedPilot's game (tests/e2e/record_pilot_replay.cpp).
 # The game runs in a scratch folder of its own (data linked from the run folder), so a test
 # never touches build/run/highscores.dat. Screenshots are kept in build/e2e-shots/.
 
@@ -20,6 +21,7 @@ e2e_begin() {
     fi
     GAME_BINARY=$(readlink -f "$1")
     RUN_FOLDER=$(readlink -f "$2")
+    PILOT_RECORDER=${3:+$(readlink -f "$3")}
     TEST_NAME=$(basename "$0" .sh)
     SHOTS="$(dirname "$GAME_BINARY")/e2e-shots"
     mkdir -p "$SHOTS"
@@ -122,6 +124,40 @@ screenshot() {
     echo "$shot"
 }
 
+# The line that `--play FILE --fast` prints, made from the end line of the replay file $1.
+expected_summary() {
+    awk '$1 == "end" { printf "replay: %s frames, score %s, rocks left %s, checksum %s\n", $2, $3, $4, $5 }' "$1"
+}
+
+# Plays the replay file $1 with the game binary $2 and --fast in the scratch folder, and fails
+# unless the game prints the summary of the file's end line and ends with status 0. Further
+# arguments come before the game's command (another X server: xvfb-run ...).
+assert_fast_replay() {
+    replay=$1 binary=$2
+    shift 2
+    expected=$(expected_summary "$replay")
+    [ -n "$expected" ] || fail "$replay has no end line"
+    status=0
+    (cd "$WORK" && exec timeout 120 "$@" "$binary" --play "$replay" --fast >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") ||
+        status=$?
+    [ "$status" = 0 ] || fail "$binary $* ended with status $status playing $replay: $(cat "$WORK/stderr.txt")"
+    [ "$(cat "$WORK/stdout.txt")" = "$expected" ] ||
+        fail "$binary $* printed '$(cat "$WORK/stdout.txt")' for $replay, whose end says '$expected'"
+    assert_no_sanitizer_report
+}
+
+# Takes screenshots named $1 until the function $2 accepts one (it gets the picture's path),
+# for at most $3 seconds, and leaves the accepted one's path in SHOT.
+wait_for_screen() {
+    deadline=$(($(date +%s) + $3))
+    while :; do
+        SHOT=$(screenshot "$1")
+        "$2" "$SHOT" && return 0
+        [ "$(date +%s)" -lt "$deadline" ] || fail "no $1 screen within $3 s (last view: $SHOT)"
+        assert_alive
+    done
+}
+
 # Mean brightness (0..1) of an image, or of a region "WxH+X+Y" of it.
 mean_brightness() {
     if [ -n "${2:-}" ]; then
@@ -163,11 +199,16 @@ colour_share() {
         -format '%[fx:mean]' info:
 }
 
-# Fails unless the floating-point comparison "$1 $2 $3" holds (operators < > <= >=).
-assert_number() {
+# Whether the floating-point comparison "$1 $2 $3" holds (operators < > <= >=).
+holds() {
     awk -v a="$1" -v b="$3" -v op="$2" 'BEGIN {
         ok = (op == "<" && a < b) || (op == ">" && a > b) || (op == "<=" && a <= b) || (op == ">=" && a >= b);
-        exit ok ? 0 : 1 }' || fail "${4:-check} failed: $1 $2 $3"
+        exit ok ? 0 : 1 }'
+}
+
+# Fails unless the floating-point comparison "$1 $2 $3" holds.
+assert_number() {
+    holds "$1" "$2" "$3" || fail "${4:-check} failed: $1 $2 $3"
 }
 
 # Geometry of the game window as "X Y W H".
@@ -192,91 +233,3 @@ click_at() { move_to "$1" "$2"; sleep 0.2; xdotool click "${3:-1}"; }
 # Keys go to the window under the pointer: move onto the window first.
 press_key() { xdotool key "$@"; }
 type_text() { xdotool type --delay 60 "$1"; }
-
-# Grabs the screen (quickly: aiming depends on it) into $WORK/now.xwd.
-grab() { xwd -root -silent >"$WORK/now.xwd"; }
-
-# The largest lit rock of the last grab, away from the ship and the gauges, as "x y area" in
-# screen pixels; nothing if there is none. The point is the one deepest inside the rock's lit
-# part, so a pointer there is on the rock even when the lit part is a thin crescent. Worked on
-# a half-size picture to answer fast.
-find_rock() {
-    "$CONVERT" "xwd:$WORK/now.xwd" -scale 50% -crop 640x250+0+45 +repage -colorspace gray -threshold 15% \
-        "$WORK/lit.miff"
-    "$CONVERT" "$WORK/lit.miff" -define connected-components:verbose=true \
-        -define connected-components:area-threshold=75 -connected-components 8 null: 2>/dev/null |
-        awk '$NF == "gray(255)" {
-            split($3, c, ","); x = 2 * c[1]; y = 2 * (c[2] + 45);
-            if (x > 380 && x < 900 && y > 360) next;   # the ship
-            if ($4 > best) { best = $4; box = $2 }
-        } END { if (best > 0) print box, 4 * best }' | {
-        read -r box area || return 0
-        "$CONVERT" "$WORK/lit.miff" -crop "$box" -morphology Distance Euclidean:4 miff:- |
-            identify -define identify:locate=maximum -define identify:limit=1 miff:- |
-            awk -v box="$box" -v area="$area" '$1 == "Gray:" {
-                split(box, b, /[x+]/); split($NF, p, ",");
-                x = 2 * (b[3] + p[1]); y = 2 * (b[4] + p[2] + 45);
-                # A glow around the ship: flying at it would never change the view.
-                if (x > 380 && x < 900 && y > 340) exit;
-                printf "%d %d %d\n", x, y, area
-            }'
-    }
-}
-
-# How many glyphs the score shows: bright shapes of a digit's size in its corner (about
-# 50 x 40 pixels: stars are smaller, a rock drifting through the corner is larger).
-score_digits() {
-    "$CONVERT" "$1" -crop 420x80+0+0 +repage -colorspace gray -threshold 35% \
-        -define connected-components:verbose=true -define connected-components:area-threshold=60 \
-        -connected-components 8 null: 2>/dev/null | awk '$NF == "gray(255)" {
-            split($2, box, /[x+]/);
-            if (box[1] <= 70 && box[2] >= 30 && box[2] <= 55) n++
-        } END { print n + 0 }'
-}
-
-# Flies forward for $1 seconds.
-thrust() {
-    xdotool keydown w
-    sleep "$1"
-    xdotool keyup w
-}
-
-# Hunts in a game under way, for at most $1 rounds: closes in on the largest sunlit rock,
-# then rockets and guns at it, until one breaks and the score reaches three digits. Rocks
-# drift fast across the screen from afar, so the ship flies up to one until it is a large
-# target. Fails if no rock breaks.
-hunt_until_scored() {
-    rounds=$1
-    centre_x=$((E2E_WIDTH / 2))
-    centre_y=$((E2E_HEIGHT / 2))
-    for round in $(seq 1 "$rounds"); do
-        grab
-        [ "$(score_digits "xwd:$WORK/now.xwd")" -ge 3 ] && return 0
-        rock=$(find_rock)
-        echo "hunt: rock ${rock:-none}" >&2  # shown when the test fails
-        if [ -z "$rock" ]; then
-            # Turn right and up in turn, and move on a little, to look for sunlit rocks
-            # elsewhere: turning one way only can keep the sun behind every rock in view.
-            if [ $((round % 2)) = 1 ]; then move_to 1100 "$centre_y"; else move_to "$centre_x" 100; fi
-            sleep 0.6
-            move_to "$centre_x" "$centre_y"
-            thrust 0.5
-        else
-            set -- $rock
-            if [ "$3" -lt 8000 ]; then  # turn towards it and fly closer
-                move_to "$1" "$2"
-                sleep 0.25
-                move_to "$centre_x" "$centre_y"
-                thrust 0.6
-            else
-                xdotool mousemove --window "$GAME_WINDOW" "$1" "$2" click 3 click 3 mousedown 1
-                sleep 1.5
-                xdotool mouseup 1
-                move_to "$centre_x" "$centre_y"
-                sleep 1.5
-            fi
-        fi
-        assert_alive
-    done
-    fail "no rock was destroyed in $rounds rounds of hunting (last view: $(screenshot hunt-failed))"
-}

@@ -1,9 +1,10 @@
 #!/bin/sh
-# A minute of play, looking only for a rock to break: a game flown with every weapon, paused
-# and resumed, the in-game menu, the game finished, a name entered, then the table, the help
-# and the credits left with ESC, the difficulty cycled, and ESC ending the game with status 0.
-# It checks little on screen (the other scripts do); in the sanitized build it is the whole
-# game's check under AddressSanitizer, LeakSanitizer and UBSan, which must stay silent
+# Half a minute of play through the real window: a game flown with every weapon, paused and
+# resumed, the in-game menu, the game finished from it, then the table, the help and the
+# credits left with ESC, the difficulty cycled, and ESC ending the game with status 0; then the
+# game's own recording, last.replay, played back as fast as it goes must end exactly as the
+# game did. It checks little on screen (the other scripts do); in the sanitized build it is the
+# whole game's check under AddressSanitizer, LeakSanitizer and UBSan, which must stay silent
 # (a leak found at exit also changes the exit status).
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
@@ -42,13 +43,9 @@ fly() {
     done
 }
 
-# The seed gives rocks close by in the first view, when the game starts soon.
-GAME_ENV="RUBBLESTORM_SEED=9"
 start_game 2
 click_at $X $START_Y
-sleep 2
-move_to $X 360
-hunt_until_scored 60  # a score to enter in the table
+sleep 1
 fly 10
 press_key p
 sleep 2
@@ -62,10 +59,13 @@ press_key Escape
 sleep 1
 click_at $X $FINISH_Y
 sleep 1
+# A rock broken by chance brings the name entry; otherwise the keys fall on the main menu.
 type_text "Session"
 press_key Return
 sleep 1
-grep -qx Session "$WORK/highscores.dat" || fail "the name did not reach the highscore file"
+[ ! -e "$WORK/highscores.dat" ] || grep -qx Session "$WORK/highscores.dat" ||
+    fail "the name did not reach the highscore file"
+[ -f "$WORK/last.replay" ] || fail "the game was not recorded to last.replay"
 
 click_at $X $HIGHSCORES_Y
 leave_after 2
@@ -83,4 +83,6 @@ press_key Escape
 wait_for_exit 30
 assert_no_sanitizer_report
 [ "$GAME_STATUS" = 0 ] || fail "the game ended with status $GAME_STATUS: $(cat "$WORK/stderr.txt")"
+cp "$WORK/last.replay" "$SHOTS/$TEST_NAME-last.replay"
+assert_fast_replay "$WORK/last.replay" "$GAME_BINARY"
 echo "ok"
