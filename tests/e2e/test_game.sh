@@ -23,7 +23,7 @@ FINISH_ENTRY=600x40+340+580   # in-game menu
 REPLAY="$WORK/pilot.replay"
 (cd "$WORK" && "$PILOT_RECORDER" "$REPLAY" >"$WORK/recorder.txt" 2>&1) ||
     fail "the pilot's game was not recorded: $(cat "$WORK/recorder.txt")"
-rm -r "$WORK/last.replay" "$WORK/highscores.dat" "$WORK/replays"  # the recorded game's own
+rm -rf "$WORK/last.replay" "$WORK/highscores.dat" "$WORK/replays"  # the recorded game's own
 cp "$REPLAY" "$SHOTS/$TEST_NAME-pilot.replay"
 score=$(awk '$1 == "end" { print $3 }' "$REPLAY")
 [ "${score:-0}" -gt 0 ] || fail "the recorded game has no score: $(tail -n 1 "$REPLAY")"
@@ -48,7 +48,6 @@ name_entry() {  # the prompt, neither menu
 wait_for_screen replay-name-entry name_entry 60
 main_menu() { holds "$(blueness "$1" $START_ENTRY)" ">" 0.05; }
 wait_for_screen replay-ended main_menu 30
-assert_number "$(mean_brightness "$SHOT" $REPLAY_MARK)" "<" 0.04 "REPLAY mark gone"
 for written in highscores.dat replays last.replay; do
     [ ! -e "$WORK/$written" ] || fail "playback wrote $written"
 done
