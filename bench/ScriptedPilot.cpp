@@ -9,6 +9,7 @@
 #include "app/GameManager.h"
 #include "scene/Camera.h"
 #include "world/Asteroid.h"
+#include "world/Random.h"
 
 namespace {
 constexpr int fps = ScriptedPilot::framesPerSecond;
@@ -22,6 +23,9 @@ constexpr int rocketInterval = fps, rocketOffset = fps / 2;
 // The weave: the pointer's offset from the centre as a fraction of the window, and its periods.
 constexpr double weaveWidth = 0.06, weaveHeight = 0.04;
 constexpr double weavePeriodX = 10.0 * fps, weavePeriodY = 7.0 * fps;
+
+// Where the battle's rocks are gathered: a box ahead of the ship, which looks along -z.
+constexpr double battleHalfWidth = 10.0, battleNear = 12.0, battleFar = 35.0;
 
 double wave(int frame, double period) { return std::sin(2.0 * std::numbers::pi * frame / period); }
 
@@ -119,4 +123,13 @@ void ScriptedPilot::letGo()
 {
     for (unsigned char key : std::set<unsigned char>(heldKeys_)) holdKey(key, false);
     for (int button : std::set<int>(heldButtons_)) holdButton(button, false);
+}
+
+void ScriptedPilot::gatherRocksAhead()
+{
+    for (Asteroid* asteroid : Asteroid::registry().snapshot()) {
+        const double x = randomDouble(-battleHalfWidth, battleHalfWidth);
+        const double y = randomDouble(-battleHalfWidth, battleHalfWidth);
+        asteroid->setPosition(x, y, -randomDouble(battleNear, battleFar));
+    }
 }

@@ -18,6 +18,11 @@ public:
     // Releases every key and button still held.
     void letGo();
 
+    // The start of a battle: every rock of the new world gathered in a box ahead of the ship,
+    // so that fragments, sparks, dust and rocket trails fill the view (GameManager's special
+    // start "battle").
+    static void gatherRocksAhead();
+
     static constexpr int framesPerSecond = 60;
 
 private:

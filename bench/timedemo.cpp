@@ -32,7 +32,6 @@
 #include "scene/GameError.h"
 #include "scene/TransparentSceneObject.h"
 #include "world/Asteroid.h"
-#include "world/Random.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -41,8 +40,6 @@ constexpr unsigned seed = 9;
 constexpr int defaultFrames = 600;
 constexpr std::int64_t frameNanoseconds = 1'000'000'000 / ScriptedPilot::framesPerSecond;
 constexpr auto fullScreenTimeout = std::chrono::seconds(5);
-// Where the battle's rocks are gathered: a box ahead of the ship, which looks along -z.
-constexpr double battleHalfWidth = 10.0, battleNear = 12.0, battleFar = 35.0;
 
 struct Scenario {
     const char* name;
@@ -72,15 +69,6 @@ void waitForFullScreen()
     glutMainLoopEvent();  // the reshape that follows
 }
 
-void gatherRocksAhead()
-{
-    for (Asteroid* asteroid : Asteroid::registry().snapshot()) {
-        const double x = randomDouble(-battleHalfWidth, battleHalfWidth);
-        const double y = randomDouble(-battleHalfWidth, battleHalfWidth);
-        asteroid->setPosition(x, y, -randomDouble(battleNear, battleFar));
-    }
-}
-
 // One frame of the fixed step: window events, the game's frame, the drawing.
 void step()
 {
@@ -95,7 +83,7 @@ std::string record(const Scenario& scenario, int frames)
 {
     GameManager& game = *GameManager::getInstance();
     game.fixSeed(seed);
-    if (scenario.gathered) game.setSpecialStart("battle", gatherRocksAhead);
+    if (scenario.gathered) game.setSpecialStart("battle", ScriptedPilot::gatherRocksAhead);
     for (int i = 0; i < scenario.difficulty; ++i) game.menuEntrySelected("difficulty");
     game.menuEntrySelected("start");
     if (game.getState() != GameState::Running) throw GameError("The game did not start");

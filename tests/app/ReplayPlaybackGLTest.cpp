@@ -17,8 +17,6 @@
 #include "tests/support/GLContext.h"
 #include "tests/support/RecordingPlatform.h"
 #include "tests/support/TemporaryFolder.h"
-#include "world/Asteroid.h"
-#include "world/Random.h"
 
 namespace {
 constexpr int fps = ScriptedPilot::framesPerSecond;
@@ -29,13 +27,6 @@ constexpr int impossibleLevel = 3;
 constexpr unsigned char escapeKey = 27;
 
 std::int64_t clockNanoseconds = 0;
-
-// The rocks in a box ahead of the ship, which looks along -z, so that the fight fills the view.
-void gatherRocksAhead()
-{
-    for (Asteroid* asteroid : Asteroid::registry().snapshot())
-        asteroid->setPosition(randomDouble(-10, 10), randomDouble(-10, 10), -randomDouble(12, 35));
-}
 
 class ReplayPlaybackGLTest : public ::testing::Test {
 protected:
@@ -61,7 +52,7 @@ protected:
         char* argv[] = {name, nullptr};
         GameManager::initialize(&argc, argv, [] { return clockNanoseconds; });
         game = GameManager::getInstance();
-        game->setSpecialStart("battle", gatherRocksAhead);
+        game->setSpecialStart("battle", ScriptedPilot::gatherRocksAhead);
         game->receive({InputEvent::WindowSize, 0, GLContext::width(), GLContext::height()});
         step();
     }
