@@ -8,7 +8,7 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 20
 FUZZ_RUNS ?= 500000
 
-.PHONY: all deps configure build run test sanitize fuzz fuzz-long bench clean
+.PHONY: all deps configure build run test package sanitize fuzz fuzz-long bench clean
 
 all: build
 
@@ -29,6 +29,10 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 ctest --output-on-failure -j$(JOBS)
 	@./scripts/test-ratio
+
+# The Debian package, $(BUILD_DIR)/rubblestorm_<version>_amd64.deb, made by CPack (packaging/).
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 # Builds the benchmarks of bench/ and prints their figures: frame times of the timedemo, the world
 # update against the size of the world, the start-up time and the peak memory (see README.md).

@@ -28,6 +28,10 @@ CommandLine CommandLine::parse(int argc, char** argv)
         const bool hasValue = i + 1 < argc && argv[i + 1] != nullptr;
         if (argument == "-d") {
             line.windowToggle = true;
+        } else if (argument == "-h" || argument == "--help") {
+            line.help = true;
+        } else if (argument == "--version") {
+            line.version = true;
         } else if (argument == "--fast") {
             line.fast = true;
         } else if (argument == "--play" && hasValue) {

@@ -1,5 +1,5 @@
-// Rubblestorm: starts the game manager and its window, plays a replay when asked, and reports
-// whatever error ends it.
+// Rubblestorm: answers --help and --version, or starts the game manager and its window, plays
+// a replay when asked, and reports whatever error ends it.
 #include <cstdio>
 #include <iostream>
 
@@ -7,15 +7,23 @@
 #include "app/ErrorReport.h"
 #include "app/GameManager.h"
 #include "app/GameWindow.h"
+#include "app/Usage.h"
+#include "sound/GameSounds.h"
 
 int main(int argc, char** argv)
 {
     const CommandLine options = CommandLine::parse(argc, argv);
+    // Nothing before this point may open a display or a sound device: these must work anywhere.
+    if (options.help || options.version) {
+        std::cout << (options.help ? Usage::helpText() : Usage::versionText());
+        return 0;
+    }
     for (const std::string& unknown : options.unknown)
         std::cerr << "rubblestorm: ignoring unknown option '" << unknown << "'\n";
     Platform::install(&GameWindow::instance());
     runReportingErrors(
         [&] {
+            buildGameSounds();
             GameManager::initialize(&argc, argv);
             GameManager* game = GameManager::getInstance();
             if (options.seed) game->fixSeed(*options.seed);

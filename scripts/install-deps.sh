@@ -8,11 +8,12 @@ PACKAGES="
 build-essential cmake pkg-config
 libglut-dev libglu1-mesa-dev libgl-dev libegl-dev libx11-dev
 libopenal-dev libopenal1 libsndfile1-dev libsndfile1 libasound2 libpulse0
-libfreetype-dev fonts-liberation lame libmp3lame-dev
+libfreetype-dev fonts-liberation lame libmp3lame-dev zlib1g-dev
 libfluidsynth-dev fluid-soundfont-gm
 xvfb xauth xdotool x11-apps x11-utils imagemagick sox
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-14-dev valgrind
+dpkg-dev lintian desktop-file-utils
 "
 
 missing=""

@@ -80,10 +80,8 @@ FadingStream& laserSound()
     return stream;
 }
 
-namespace {
-// Everything exists before main, in this order, whoever asks first. Loading the effects here
-// keeps disk access out of the first shot.
-[[maybe_unused]] const bool builtBeforeMain = [] {
+void buildGameSounds()
+{
     selectSample();
     projectileSample();
     rocketSample();
@@ -96,6 +94,4 @@ namespace {
     loseJingle();
     backgroundMusic();
     laserSound();
-    return true;
-}();
-}  // namespace
+}

@@ -1,15 +1,20 @@
 #pragma once
-// GameSounds: the game's program-wide sound objects, one of each, built before main in a
-// fixed order (the first of them starts the sound system) and kept for the whole run.
+// GameSounds: the game's program-wide sound objects, one of each, kept for the whole run; the
+// first of them to be built starts the sound system.
 // Reach them only through these functions: each builds its object on first use, so a static
 // constructor in any file may call them, and none is ever destroyed, so nothing at exit can
-// find one gone. Depends on: Sample, FadingStream, FadingStreamSet.
+// find one gone. Nothing builds them before main: a program that only prints its help must
+// not open a sound device. Depends on: Sample, FadingStream, FadingStreamSet.
 //
 // The background set starts empty; the game manager adds its pieces. The ship's engine hum
 // is not here: every ship makes its own Stream "Engine".
 #include "sound/FadingStream.h"
 #include "sound/FadingStreamSet.h"
 #include "sound/Sample.h"
+
+// Builds all of them, in a fixed order, where they are missing; the game does so before its
+// window opens, which keeps loading the effects out of the first shot.
+void buildGameSounds();
 
 // Effects.
 Sample& selectSample();       // "Select" 127.5: a menu entry highlighted or chosen

@@ -37,6 +37,7 @@ TEST(CommandLineTest, ReadsEachOptionAndKeepsTheRestAsUnknown)
         {{"--seed", "4294967296"}, false, "", false, std::nullopt, {"--seed", "4294967296"}},
         {{"--seed", "12x"}, false, "", false, std::nullopt, {"--seed", "12x"}},
         {{"-display", ":3", "-sync", "--frobnicate"}, false, "", false, std::nullopt, {"--frobnicate"}},
+        {{"--help", "-h", "--version", "--helpme"}, false, "", false, std::nullopt, {"--helpme"}},
     };
     for (const Case& c : cases) {
         const CommandLine line = parse(c.arguments);

@@ -66,9 +66,10 @@ TEST(SoundSystemTest, WithoutAnOutputDeviceEveryCallIsHarmlessAndTheMusicLogicGo
     EXPECT_EQ(engine.getVolume(), 100.0f);
 }
 
-TEST(SoundSystemTest, TheGamesSoundsExistFromTheStartAndStayQuietUntilAsked)
+TEST(SoundSystemTest, TheGamesSoundsStartTheSystemAndStayQuietUntilAsked)
 {
-    // The first of them started the sound system before main.
+    // The first of them starts the sound system.
+    buildGameSounds();
     EXPECT_TRUE(SoundSystem::isStarted());
 
     for (FadingStream* music : {&menuMusic(), &winJingle(), &loseJingle(), &laserSound()}) {

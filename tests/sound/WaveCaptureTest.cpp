@@ -23,7 +23,7 @@ extern char** environ;
 namespace {
 constexpr const char* standInVariable = "RUBBLESTORM_SOUND_STAND_IN";
 
-// The stand-in does what the game does: its sounds exist before main, one of them plays, and
+// The stand-in does what the game does: its sounds are built (here before main), one plays, and
 // the process ends through exit(0) as the game's exit command ends it. The wave backend writes
 // in real time, so the sound must be given the time to play.
 [[maybe_unused]] const bool standInRan = [] {

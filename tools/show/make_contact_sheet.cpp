@@ -10,6 +10,7 @@
 //   fighter.png the fighter large, from the front and from behind.
 // Usage: make_contact_sheet <run folder> <output folder>
 #include "tools/common/Vec3.h"
+#include "tools/show/GameLight.h"
 #include "tools/show/ModelView.h"
 #include "tools/show/OffscreenGL.h"
 #include "tools/show/SheetText.h"
@@ -55,24 +56,6 @@ struct View {
     double skyAngle = 0.0;
 };
 
-void setUpLighting(const Vec3& towardsLight)
-{
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    const Vec3 d = towardsLight.normalized();
-    const GLfloat position[4] = {static_cast<GLfloat>(d.x), static_cast<GLfloat>(d.y), static_cast<GLfloat>(d.z), 0.0f};
-    const GLfloat white[4] = {1, 1, 1, 1}, black[4] = {0, 0, 0, 1}, ambient[4] = {0.2f, 0.2f, 0.2f, 1.0f};
-    glLightfv(GL_LIGHT0, GL_POSITION, position);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
-    glLightfv(GL_LIGHT0, GL_AMBIENT, black);
-    glLightfv(GL_LIGHT0, GL_SPECULAR, white);
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
-    const GLfloat specular[4] = {0, 0, 0, 1};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 50.0f);
-    glEnable(GL_LIGHT0);
-}
-
 struct Tile {
     Image image;
     std::string label;
@@ -111,7 +94,7 @@ Image renderPicture(int w, int h, const View& view, const std::function<void()>&
     gluPerspective(view.fov, aspect, 0.1, 100.0);
     gluLookAt(view.eye.x, view.eye.y, view.eye.z, view.target.x, view.target.y, view.target.z, view.up.x, view.up.y,
               view.up.z);
-    setUpLighting(view.light);
+    setUpGameLight(view.light);
     glEnable(GL_LIGHTING);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
