@@ -15,7 +15,9 @@ START_Y=70   # main menu
 FINISH_Y=598 # in-game menu
 BUILD=$(dirname "$GAME_BINARY")
 
-cpack --config "$BUILD/CPackConfig.cmake" -B "$WORK/package" >"$WORK/cpack.txt" 2>&1 ||
+# gzip rather than the release's xz: the same package, built in a fraction of the time.
+cpack --config "$BUILD/CPackConfig.cmake" -B "$WORK/package" -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip \
+    >"$WORK/cpack.txt" 2>&1 ||
     fail "cpack failed: $(cat "$WORK/cpack.txt")"
 deb=$(ls "$WORK"/package/rubblestorm_*_amd64.deb)
 version=$(dpkg-deb -f "$deb" Version)
