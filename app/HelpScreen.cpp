@@ -18,7 +18,7 @@ const HelpPage pages[2] = {
      "mouse up\nmouse down\nmouse left\nmouse right",
      "accelerate\ndecelerate\nstrafe left\nstrafe right\nfire projectiles\nfire homing rockets\nfire laser /\n"
      "select asteroid\nsteer up\nsteer down\nsteer left\nsteer right",
-     "right stick up / D-pad up\nright stick down / D-pad down\nleft shoulder\nright shoulder\nright trigger\n"
+     "R stick / D-pad up\nR stick / D-pad down\nleft shoulder\nright shoulder\nright trigger\n"
      "south button (A)\nleft trigger\nwest button (X)\nleft stick up\nleft stick down\nleft stick left\n"
      "left stick right"},
     {"ESC\nP\nH\nF1\nF2\nF3\n+\n-",
@@ -68,9 +68,10 @@ void HelpScreen::buildPage()
     fields_.push_back(field(0.0, 0.75, 1.0, 0.03, 0.03, ScreenTextPoint::Center,
                             "Press any button for more help - Press ESC to exit"));
     if (padColumn_ && page.pad != nullptr) {
-        fields_.push_back(field(0.04, 0.125, 0.3, 0.55, 0.04, ScreenTextPoint::TopLeft, page.keys));
-        fields_.push_back(field(0.7, 0.125, 0.28, 0.55, 0.04, ScreenTextPoint::TopLeft, page.actions));
-        fields_.push_back(field(0.34, 0.125, 0.36, 0.55, 0.04, ScreenTextPoint::TopLeft, page.pad));
+        // Three columns of the longest lines fit across the window only in smaller type.
+        fields_.push_back(field(0.04, 0.125, 0.3, 0.55, 0.03, ScreenTextPoint::TopLeft, page.keys));
+        fields_.push_back(field(0.68, 0.125, 0.3, 0.55, 0.03, ScreenTextPoint::TopLeft, page.actions));
+        fields_.push_back(field(0.36, 0.125, 0.3, 0.55, 0.03, ScreenTextPoint::TopLeft, page.pad));
         return;
     }
     fields_.push_back(field(0.1, 0.125, 0.35, 0.55, 0.04, ScreenTextPoint::TopLeft, page.keys));
