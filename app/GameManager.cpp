@@ -11,6 +11,7 @@
 #include "app/KeyboardListener.h"
 #include "app/Level.h"
 #include "app/MouseMoveListener.h"
+#include "app/PadDriver.h"
 #include "overlay/CrosshairCursor.h"
 #include "overlay/ScreenCounter.h"
 #include "overlay/ScreenTextPoint.h"
@@ -181,6 +182,8 @@ void GameManager::frame()
     const std::int64_t wall = wallMicros();
     const std::int64_t real = std::max<std::int64_t>(wall - lastWallMicros_, 0);
     lastWallMicros_ = wall;
+    if (pads_ != nullptr) pads_->beforeFrame(wall);
+    help_.setPadColumn(pads_ != nullptr && pads_->isConnected());
     if (player_ != nullptr) {
         playNextRecordedFrame(wall);
         return;
@@ -189,6 +192,7 @@ void GameManager::frame()
     frame.realMicros = real;
     frame.events = std::exchange(pendingInput_, {});
     playFrame(frame);
+    if (pads_ != nullptr) pads_->afterFrame();
     if (recorder_ != nullptr && wall - lastFlushWall_ >= flushInterval) {
         recorder_->flush();
         lastFlushWall_ = wall;
@@ -198,10 +202,18 @@ void GameManager::frame()
 void GameManager::receive(const InputEvent& event)
 {
     if (event.kind == InputEvent::WindowSize) window_ = event;
+    if (event.kind == InputEvent::PointerMove || event.kind == InputEvent::ButtonDown ||
+        event.kind == InputEvent::ButtonUp)
+        pointer_ = event;
     if (player_ == nullptr)
         pendingInput_.push_back(event);
     else
         controlPlayback(event);
+}
+
+void GameManager::usePads(std::unique_ptr<GamePads> pads)
+{
+    pads_ = pads != nullptr ? std::make_unique<PadDriver>(*this, std::move(pads)) : nullptr;
 }
 
 // The one way a frame happens, live or from a replay.

@@ -15,6 +15,7 @@
 // game again frame by frame (ReplayPlayer), live input ignored but for P and ESC.
 // The machine's clock is the steady clock unless the caller hands it another (nanoseconds):
 // the timedemo runs frames at a fixed step on a counter of its own.
+// Game pads (usePads) turn into the same input events before each frame (PadDriver).
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -45,6 +46,8 @@
 struct Level;
 class Adjustable;
 class CrosshairCursor;
+class GamePads;
+class PadDriver;
 class ScreenCounter;
 class ScreenTextPoint;
 class ScreenTimer;
@@ -81,6 +84,12 @@ public:
     void frame();
     // Input from the window; it takes effect in the next frame.
     void receive(const InputEvent& event);
+    // Game pads from now on (none: null); they act through receive.
+    void usePads(std::unique_ptr<GamePads> pads);
+    // The window the input comes from (its size; the pixel is the top left corner).
+    Pointer inputWindow() const { return pointerAt(0, 0); }
+    // Where the last pointer move or button received left the pointer, in window pixels.
+    const InputEvent& lastPointer() const { return pointer_; }
     // Told how a replay ended: its summary, and why it stopped early ("" if it did not).
     using PlaybackEnd = std::function<void(const ReplaySummary& summary, const std::string& failure)>;
     // Plays a recorded game from the main menu and returns there at its end; `fast` plays as
@@ -195,6 +204,8 @@ private:
     int inputWidth_ = 0;  // the window the input comes from; 0 before it is known
     int inputHeight_ = 0;
     InputEvent window_{InputEvent::WindowSize};  // the live window's last size
+    InputEvent pointer_{InputEvent::PointerMove};
+    std::unique_ptr<PadDriver> pads_;
     double skyAngle_ = 0.0;
     Vector skyAxis_;
     std::optional<std::uint32_t> fixedSeed_;

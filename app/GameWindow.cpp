@@ -9,6 +9,7 @@
 
 #include "app/CommandLine.h"
 #include "app/GameManager.h"
+#include "app/WindowFocus.h"
 #include "scene/Background.h"
 #include "scene/SceneGraph.h"
 
@@ -76,6 +77,8 @@ void GameWindow::showMessage(const std::string& title, const std::string& text)
 
 void GameWindow::exitProcess(int status) { std::exit(status); }
 
+bool GameWindow::hasFocus() const { return currentWindowHasFocus(pointerInside_); }
+
 void GameWindow::toggleFullScreen()
 {
     if (fullScreen_) {
@@ -133,6 +136,7 @@ void GameWindow::entry(int state)
 {
     // The pointer leaving the window counts as a move to the top-left corner.
     if (state == GLUT_LEFT) send(InputEvent::PointerMove, 0, 0, 0);
+    instance().pointerInside_ = state != GLUT_LEFT;
 }
 
 void GameWindow::idle()

@@ -17,6 +17,9 @@ public:
     void setSystemCursorVisible(bool visible) override;
     void showMessage(const std::string& title, const std::string& text) override;
     void exitProcess(int status) override;
+    // Asks the X server: the focus is on the window, or follows the pointer and the pointer
+    // is in it.
+    bool hasFocus() const override;
 
     // One frame drawn and swapped to the screen: GLUT's display callback, which the timedemo
     // also calls to time the drawing.
@@ -41,4 +44,5 @@ private:
     bool mainLoopEntered_ = false;
     bool fullScreen_ = false;
     bool windowToggleAllowed_ = false;
+    bool pointerInside_ = true;
 };

@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/ErrorReport.h"
 #include "app/GameManager.h"
+#include "app/GamePads.h"
 #include "app/GameWindow.h"
 #include "app/Usage.h"
 #include "sound/GameSounds.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
             GameManager::initialize(&argc, argv);
             GameManager* game = GameManager::getInstance();
             if (options.seed) game->fixSeed(*options.seed);
+            game->usePads(GamePads::start(std::cerr));
             if (!options.replay.empty()) {
                 GameManager::PlaybackEnd onEnd;
                 // A fast replay serves tests and benchmarks: its summary, then the end.

@@ -18,6 +18,9 @@ public:
     // A message for the player that needs no answer (the BMP reader's errors).
     virtual void showMessage(const std::string& title, const std::string& text) = 0;
     virtual void exitProcess(int status) = 0;
+    // Whether the window has the keyboard focus (game pads follow it); a platform without a
+    // window always has it.
+    virtual bool hasFocus() const { return true; }
 
     static Platform& get();
     // Makes `platform` the one in use (not owned; it must outlive its use). Null restores
@@ -34,11 +37,13 @@ public:
     void setSystemCursorVisible(bool visible) override { systemCursorVisible = visible; }
     void showMessage(const std::string& title, const std::string& text) override;
     void exitProcess(int status) override { exitStatus = status; }
+    bool hasFocus() const override { return focus; }
 
     bool windowCreated = false;
     int mainLoopRuns = 0;
     bool keyRepeat = false;
     bool systemCursorVisible = true;
     int exitStatus = -1;  // -1 while no exit was asked for
+    bool focus = true;
     std::string lastMessage;
 };

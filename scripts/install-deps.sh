@@ -9,6 +9,7 @@ build-essential cmake pkg-config
 libglut-dev libglu1-mesa-dev libgl-dev libegl-dev libx11-dev
 libopenal-dev libopenal1 libsndfile1-dev libsndfile1 libasound2 libpulse0
 libfreetype-dev fonts-liberation lame libmp3lame-dev zlib1g-dev
+libsdl2-dev
 libfluidsynth-dev fluid-soundfont-gm
 xvfb xauth xdotool x11-apps x11-utils imagemagick sox
 libgtest-dev libgmock-dev libbenchmark-dev

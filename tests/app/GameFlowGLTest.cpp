@@ -13,9 +13,7 @@
 #include "overlay/ScreenTextPoint.h"
 #include "scene/Viewport.h"
 #include "sound/GameSounds.h"
-#include "tests/support/DataFolder.h"
-#include "tests/support/RecordingPlatform.h"
-#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestGame.h"
 #include "world/SpaceManager.h"
 
 namespace {
@@ -23,21 +21,6 @@ constexpr unsigned char escape = 27;
 
 class GameFlowGLTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        for (const char* data : {"models", "fonts", "Sound"})
-            std::filesystem::create_directory_symlink(std::filesystem::absolute(DataFolder::path(data)),
-                                                      folder.path() / data);
-        folder.enter();
-        int argc = 1;
-        char name[] = "rubblestorm";
-        char* argv[] = {name, nullptr};
-        // Every look at the clock finds a frame of 1/60 s gone by.
-        GameManager::initialize(&argc, argv, [this] { return clockNanoseconds += 16'666'667; });
-        game = GameManager::getInstance();
-    }
-    void TearDown() override { GameManager::shutdown(); }
-
     void press(unsigned char key)
     {
         dispatchKeyPressed(key);
@@ -50,10 +33,9 @@ protected:
         ASSERT_EQ(game->getState(), GameState::Running);
     }
 
-    TemporaryFolder folder;
-    RecordingPlatform platform;
-    std::int64_t clockNanoseconds = 0;
-    GameManager* game = nullptr;
+    TestGame testGame;
+    RecordingPlatform& platform = testGame.platform;
+    GameManager* game = testGame.game;
 };
 }  // namespace
 

@@ -26,6 +26,16 @@ TEST(ScreensTest, HelpOpensOnPageOneAndAlternates)
     EXPECT_EQ(help.fields()[2]->getLines().size(), help.fields()[3]->getLines().size());
     EXPECT_EQ(help.fields()[2]->getLines()[7], "");
     EXPECT_EQ(help.fields()[3]->getLines()[7], "select asteroid");
+
+    help.setPadColumn(true);
+    ASSERT_EQ(help.fields().size(), 5u) << "a connected pad adds its column to the page shown";
+    EXPECT_EQ(help.fields()[4]->getLines().size(), help.fields()[2]->getLines().size());
+    EXPECT_EQ(help.fields()[4]->getLines()[7], "west button (X)");
+    help.show();
+    EXPECT_EQ(help.fields().size(), 4u) << "page 2 has no pad column";
+    help.show();
+    help.setPadColumn(false);
+    EXPECT_EQ(help.fields().size(), 4u);
 }
 
 TEST(ScreensTest, CreditsNameThreePeopleInTheirRoles)
