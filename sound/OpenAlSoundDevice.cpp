@@ -7,6 +7,7 @@
 #include <AL/alext.h>
 
 #include <algorithm>
+#include <system_error>
 
 namespace {
 // Ids are counted for the whole process, not per device, so that an id from a device that a
@@ -64,11 +65,22 @@ OpenAlSoundDevice::OpenAlSoundDevice(ALCdevice* device, const ALCint* attributes
         channels_.push_back(channel);
     }
     streamFrames_.resize(streamBufferFrames * SoundFile::outputChannels);
+    startRefilling();
 }
 
+// Joining first: the thread may be in the middle of a refill, and everything below is what it
+// works on. The thread never waits for anything but the mutex, which no caller holds here, so
+// this also finishes when the process ends through exit() from inside a GLUT callback (the
+// sound system closes its device from an atexit handler).
 OpenAlSoundDevice::~OpenAlSoundDevice()
 {
-    makeCurrent();
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    if (refiller_.joinable()) refiller_.join();
+    alcMakeContextCurrent(context_);
     for (Channel& channel : channels_) {
         alSourceStop(channel.source);
         alSourcei(channel.source, AL_BUFFER, 0);
@@ -81,9 +93,45 @@ OpenAlSoundDevice::~OpenAlSoundDevice()
     alcCloseDevice(device_);
 }
 
-void OpenAlSoundDevice::makeCurrent()
+std::unique_lock<std::mutex> OpenAlSoundDevice::enter()
 {
+    std::unique_lock lock(mutex_);
     if (alcGetCurrentContext() != context_) alcMakeContextCurrent(context_);
+    return lock;
+}
+
+// The thread gets the context as its own (thread-local), so that the game's thread may make
+// another device's context current meanwhile, as the tests do with a loopback device.
+void OpenAlSoundDevice::startRefilling()
+{
+    auto setThreadContext =
+        reinterpret_cast<PFNALCSETTHREADCONTEXTPROC>(alcGetProcAddress(device_, "alcSetThreadContext"));
+    if (setThreadContext == nullptr || alcIsExtensionPresent(device_, "ALC_EXT_thread_local_context") != ALC_TRUE) {
+        return;
+    }
+    try {
+        refiller_ = std::thread([this, setThreadContext] {
+            setThreadContext(context_);
+            refillUntilStopped();
+            setThreadContext(nullptr);
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the sound goes on as far as update() is called; nothing else breaks.
+    }
+}
+
+void OpenAlSoundDevice::refillUntilStopped()
+{
+    std::unique_lock lock(mutex_);
+    while (!stopping_) {
+        serviceAll();
+        wake_.wait_for(lock, refillInterval);
+    }
+}
+
+void OpenAlSoundDevice::serviceAll()
+{
+    for (auto& [id, stream] : streams_) serviceStream(stream);
 }
 
 OpenAlSoundDevice::Channel* OpenAlSoundDevice::channelOf(ChannelId id)
@@ -132,10 +180,10 @@ void OpenAlSoundDevice::release(Channel& channel)
 
 SampleId OpenAlSoundDevice::loadSample(const std::string& path)
 {
+    const auto lock = enter();
     auto cached = samplesByPath_.find(path);
     if (cached != samplesByPath_.end()) return cached->second;
 
-    makeCurrent();
     SampleId id;
     SoundFile file(path);
     const std::vector<std::int16_t> frames = file.readAll();
@@ -159,9 +207,9 @@ SampleId OpenAlSoundDevice::loadSample(const std::string& path)
 
 ChannelId OpenAlSoundDevice::playSample(SampleId sample, int volume)
 {
+    const auto lock = enter();
     auto buffer = sampleBuffers_.find(sample);
     if (buffer == sampleBuffers_.end()) return {};
-    makeCurrent();
     Channel* channel = takeChannel();
     if (channel == nullptr) return {};
     alSourcei(channel->source, AL_BUFFER, static_cast<ALint>(buffer->second));
@@ -174,7 +222,7 @@ StreamId OpenAlSoundDevice::openStream(const std::string& path, bool loop)
 {
     auto file = std::make_unique<SoundFile>(path);
     if (!file->isOpen()) return {};
-    makeCurrent();
+    const auto lock = enter();
     alGetError();
     OpenStream stream;
     alGenBuffers(streamBufferCount, stream.buffers.data());
@@ -188,9 +236,9 @@ StreamId OpenAlSoundDevice::openStream(const std::string& path, bool loop)
 
 ChannelId OpenAlSoundDevice::playStream(StreamId id, int volume)
 {
+    const auto lock = enter();
     OpenStream* stream = streamOf(id);
     if (stream == nullptr) return {};
-    makeCurrent();
     serviceStream(*stream);  // a piece that has just ended starts again from the beginning
     if (Channel* channel = channelOf(stream->channel)) {
         alSourcef(channel->source, AL_GAIN, gainOf(volume));
@@ -213,17 +261,17 @@ ChannelId OpenAlSoundDevice::playStream(StreamId id, int volume)
 
 void OpenAlSoundDevice::stopStream(StreamId id)
 {
+    const auto lock = enter();
     OpenStream* stream = streamOf(id);
     if (stream == nullptr) return;
-    makeCurrent();
     rewindStream(*stream);
 }
 
 void OpenAlSoundDevice::closeStream(StreamId id)
 {
+    const auto lock = enter();
     OpenStream* stream = streamOf(id);
     if (stream == nullptr) return;
-    makeCurrent();
     rewindStream(*stream);
     alDeleteBuffers(streamBufferCount, stream->buffers.data());
     streams_.erase(id);
@@ -231,19 +279,19 @@ void OpenAlSoundDevice::closeStream(StreamId id)
 
 void OpenAlSoundDevice::setVolume(ChannelId id, int volume)
 {
+    const auto lock = enter();
     Channel* channel = channelOf(id);
     if (channel == nullptr) return;
-    makeCurrent();
     alSourcef(channel->source, AL_GAIN, gainOf(volume));
 }
 
 void OpenAlSoundDevice::setPaused(ChannelId id, bool paused)
 {
+    const auto lock = enter();
     Channel* channel = channelOf(id);
     if (channel == nullptr) return;
-    makeCurrent();
-    // A stream that ran dry since the last update must be running again before it can pause,
-    // or the next update would restart it behind the game's back.
+    // A stream that ran dry since the last refill must be running again before it can pause,
+    // or the next refill would restart it behind the game's back.
     if (OpenStream* stream = streamOf(channel->stream)) {
         serviceStream(*stream);
         channel = channelOf(id);
@@ -256,9 +304,9 @@ void OpenAlSoundDevice::setPaused(ChannelId id, bool paused)
 
 bool OpenAlSoundDevice::isActive(ChannelId id)
 {
+    const auto lock = enter();
     Channel* channel = channelOf(id);
     if (channel == nullptr) return false;
-    makeCurrent();
     if (OpenStream* stream = streamOf(channel->stream)) {
         serviceStream(*stream);
         return channelOf(id) != nullptr;
@@ -269,8 +317,8 @@ bool OpenAlSoundDevice::isActive(ChannelId id)
 
 void OpenAlSoundDevice::update()
 {
-    makeCurrent();
-    for (auto& [id, stream] : streams_) serviceStream(stream);
+    const auto lock = enter();
+    serviceAll();
 }
 
 // Fills up to `frames` frames of the scratch buffer. A looping stream rewinds at its end and
@@ -306,8 +354,8 @@ bool OpenAlSoundDevice::fillBuffer(OpenStream& stream, ALuint buffer)
 }
 
 // Refills what the source has played. A source that stopped with buffers still queued ran dry
-// (a long frame) and plays on; one that stopped with nothing left has reached the end of the
-// piece, which gives its channel back and rewinds it for the next play.
+// (the refill came too late) and plays on; one that stopped with nothing left has reached the
+// end of the piece, which gives its channel back and rewinds it for the next play.
 void OpenAlSoundDevice::serviceStream(OpenStream& stream)
 {
     Channel* channel = channelOf(stream.channel);

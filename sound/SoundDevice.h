@@ -9,7 +9,8 @@
 //
 // Ids: a device never hands out an id twice, and every id is unique across devices, so an id
 // kept after its sound has ended, been stopped or been taken over simply names nothing; all
-// calls with such an id, or with the empty id, do nothing. Nothing here throws or blocks.
+// calls with such an id, or with the empty id, do nothing. Nothing here throws; a call may wait
+// briefly while the device refills a stream on its own thread.
 // Limits: `channelCount` channels are mixed at once; when they are all busy a new effect takes
 // the channel of the oldest effect, and a stream that finds no channel stays silent.
 #include <compare>
@@ -76,7 +77,9 @@ public:
     // True while the channel still carries the sound it was started with (playing or paused).
     virtual bool isActive(ChannelId channel) = 0;
 
-    // Refills the playing streams and notices the ones that have ended. Call it once per frame;
-    // a frame may take up to about half a second before a stream runs short.
+    // Refills the playing streams now and notices the ones that have ended. The real device
+    // also does this by itself, on a thread of its own, so that a stalled game loop never
+    // gaps the music; the game need not call it. It is for whoever mixes faster than real time
+    // (a test rendering a loopback device), which no thread can keep pace with.
     virtual void update() = 0;
 };
