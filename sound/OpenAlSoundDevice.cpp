@@ -7,6 +7,7 @@
 #include <AL/alext.h>
 
 #include <algorithm>
+#include <tuple>
 #include <system_error>
 
 namespace {
@@ -148,26 +149,56 @@ OpenAlSoundDevice::OpenStream* OpenAlSoundDevice::streamOf(StreamId id)
     return found == streams_.end() ? nullptr : &found->second;
 }
 
-// A channel that no stream holds and whose effect has finished is free. When none is, the
-// oldest effect gives way: in a fight the newest shot matters most. Streams never give way,
-// or a burst of gunfire would cut the music.
-OpenAlSoundDevice::Channel* OpenAlSoundDevice::takeChannel()
+StreamId OpenAlSoundDevice::parkedStreamOf(ChannelId id)
 {
+    if (!id) return {};
+    for (auto& [streamId, stream] : streams_) {
+        if (stream.parked && stream.channel == id) return streamId;
+    }
+    return {};
+}
+
+// What is not playing goes first: a free channel or a finished effect, then a paused stream,
+// which is parked to go on later. Only then is a playing effect cut: the one that matters least,
+// of those that matter no more than the newcomer (a stream outranks them all), and of those the
+// quietest and then the oldest, since in a fight the newest shot matters most. A burst of
+// gunfire thus never cuts an explosion, and playing streams never give way: that would cut the
+// music.
+OpenAlSoundDevice::Channel* OpenAlSoundDevice::takeChannel(std::optional<EffectPriority> effect)
+{
+    for (Channel& channel : channels_) {
+        const ALint state = sourceState(channel.source);
+        if (!channel.stream && state != AL_PLAYING && state != AL_PAUSED) {
+            release(channel);
+            return &channel;
+        }
+    }
+    for (Channel& channel : channels_) {
+        OpenStream* stream = streamOf(channel.stream);
+        if (stream != nullptr && sourceState(channel.source) == AL_PAUSED) {
+            park(channel, *stream);
+            return &channel;
+        }
+    }
     Channel* taken = nullptr;
     for (Channel& channel : channels_) {
-        if (channel.stream) continue;
-        const ALint state = sourceState(channel.source);
-        if (state != AL_PLAYING && state != AL_PAUSED) {
+        if (channel.stream || (effect && channel.priority > *effect)) continue;
+        if (taken == nullptr || std::tie(channel.priority, channel.volume, channel.startOrder) <
+                                    std::tie(taken->priority, taken->volume, taken->startOrder)) {
             taken = &channel;
-            break;
         }
-        if (taken == nullptr || channel.startOrder < taken->startOrder) taken = &channel;
     }
-    if (taken == nullptr) return nullptr;
-    release(*taken);
-    taken->occupant = ChannelId{nextId()};
-    taken->startOrder = ++starts_;
+    if (taken != nullptr) release(*taken);
     return taken;
+}
+
+void OpenAlSoundDevice::occupy(Channel& channel, ChannelId occupant, StreamId stream, int volume)
+{
+    channel.occupant = occupant;
+    channel.stream = stream;
+    channel.startOrder = ++starts_;
+    channel.volume = std::clamp(volume, 0, fullVolume);
+    alSourcef(channel.source, AL_GAIN, gainOf(volume));
 }
 
 void OpenAlSoundDevice::release(Channel& channel)
@@ -176,6 +207,38 @@ void OpenAlSoundDevice::release(Channel& channel)
     alSourcei(channel.source, AL_BUFFER, 0);  // also empties a stream's queue
     channel.occupant = {};
     channel.stream = {};
+}
+
+// A stopped source counts all its buffers as played, so they come off in queue order; the
+// offset, read before, is into the first of them, the played ones having been refilled.
+void OpenAlSoundDevice::park(Channel& channel, OpenStream& stream)
+{
+    serviceStream(stream);
+    ALint offset = 0;
+    alGetSourcei(channel.source, AL_SAMPLE_OFFSET, &offset);
+    alSourceStop(channel.source);
+    ALint queued = 0;
+    alGetSourcei(channel.source, AL_BUFFERS_QUEUED, &queued);
+    stream.parkedQueue.resize(static_cast<std::size_t>(std::max(queued, 0)));
+    if (queued > 0) alSourceUnqueueBuffers(channel.source, queued, stream.parkedQueue.data());
+    stream.parkedOffset = offset;
+    stream.parked = true;
+    stream.volume = channel.volume;
+    release(channel);
+}
+
+// Without a channel to be had (every one a playing stream) the stream stays parked and silent;
+// the next play or resume tries again.
+void OpenAlSoundDevice::resume(StreamId id, OpenStream& stream)
+{
+    Channel* channel = takeChannel(std::nullopt);
+    if (channel == nullptr) return;
+    occupy(*channel, stream.channel, id, stream.volume);
+    alSourceQueueBuffers(channel->source, static_cast<ALsizei>(stream.parkedQueue.size()), stream.parkedQueue.data());
+    alSourcei(channel->source, AL_SAMPLE_OFFSET, stream.parkedOffset);
+    alSourcePlay(channel->source);
+    stream.parked = false;
+    stream.parkedQueue.clear();
 }
 
 SampleId OpenAlSoundDevice::loadSample(const std::string& path)
@@ -205,15 +268,16 @@ SampleId OpenAlSoundDevice::loadSample(const std::string& path)
     return id;
 }
 
-ChannelId OpenAlSoundDevice::playSample(SampleId sample, int volume)
+ChannelId OpenAlSoundDevice::playSample(SampleId sample, int volume, EffectPriority priority)
 {
     const auto lock = enter();
     auto buffer = sampleBuffers_.find(sample);
     if (buffer == sampleBuffers_.end()) return {};
-    Channel* channel = takeChannel();
+    Channel* channel = takeChannel(priority);
     if (channel == nullptr) return {};
+    occupy(*channel, ChannelId{nextId()}, {}, volume);
+    channel->priority = priority;
     alSourcei(channel->source, AL_BUFFER, static_cast<ALint>(buffer->second));
-    alSourcef(channel->source, AL_GAIN, gainOf(volume));
     alSourcePlay(channel->source);
     return channel->occupant;
 }
@@ -240,21 +304,26 @@ ChannelId OpenAlSoundDevice::playStream(StreamId id, int volume)
     OpenStream* stream = streamOf(id);
     if (stream == nullptr) return {};
     serviceStream(*stream);  // a piece that has just ended starts again from the beginning
+    if (stream->parked) {
+        stream->volume = std::clamp(volume, 0, fullVolume);
+        resume(id, *stream);
+        return stream->channel;
+    }
     if (Channel* channel = channelOf(stream->channel)) {
         alSourcef(channel->source, AL_GAIN, gainOf(volume));
+        channel->volume = std::clamp(volume, 0, fullVolume);
         if (sourceState(channel->source) == AL_PAUSED) alSourcePlay(channel->source);
         return stream->channel;
     }
-    Channel* channel = takeChannel();
+    Channel* channel = takeChannel(std::nullopt);
     if (channel == nullptr) return {};
-    channel->stream = id;
+    occupy(*channel, ChannelId{nextId()}, id, volume);
     stream->channel = channel->occupant;
     stream->exhausted = false;
     for (ALuint buffer : stream->buffers) {
         if (!fillBuffer(*stream, buffer)) break;
         alSourceQueueBuffers(channel->source, 1, &buffer);
     }
-    alSourcef(channel->source, AL_GAIN, gainOf(volume));
     alSourcePlay(channel->source);
     return stream->channel;
 }
@@ -280,16 +349,23 @@ void OpenAlSoundDevice::closeStream(StreamId id)
 void OpenAlSoundDevice::setVolume(ChannelId id, int volume)
 {
     const auto lock = enter();
-    Channel* channel = channelOf(id);
-    if (channel == nullptr) return;
-    alSourcef(channel->source, AL_GAIN, gainOf(volume));
+    if (Channel* channel = channelOf(id)) {
+        alSourcef(channel->source, AL_GAIN, gainOf(volume));
+        channel->volume = std::clamp(volume, 0, fullVolume);
+    } else if (OpenStream* stream = streamOf(parkedStreamOf(id))) {
+        stream->volume = std::clamp(volume, 0, fullVolume);
+    }
 }
 
 void OpenAlSoundDevice::setPaused(ChannelId id, bool paused)
 {
     const auto lock = enter();
     Channel* channel = channelOf(id);
-    if (channel == nullptr) return;
+    if (channel == nullptr) {
+        const StreamId parked = parkedStreamOf(id);
+        if (!paused && parked) resume(parked, *streamOf(parked));
+        return;
+    }
     // A stream that ran dry since the last refill must be running again before it can pause,
     // or the next refill would restart it behind the game's back.
     if (OpenStream* stream = streamOf(channel->stream)) {
@@ -306,7 +382,7 @@ bool OpenAlSoundDevice::isActive(ChannelId id)
 {
     const auto lock = enter();
     Channel* channel = channelOf(id);
-    if (channel == nullptr) return false;
+    if (channel == nullptr) return static_cast<bool>(parkedStreamOf(id));
     if (OpenStream* stream = streamOf(channel->stream)) {
         serviceStream(*stream);
         return channelOf(id) != nullptr;
@@ -383,5 +459,7 @@ void OpenAlSoundDevice::rewindStream(OpenStream& stream)
     if (Channel* channel = channelOf(stream.channel)) release(*channel);
     stream.channel = {};
     stream.exhausted = false;
+    stream.parked = false;
+    stream.parkedQueue.clear();
     stream.file->rewind();
 }

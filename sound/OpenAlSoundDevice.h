@@ -27,6 +27,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -48,7 +49,7 @@ public:
     bool isSilent() const override { return false; }
 
     SampleId loadSample(const std::string& path) override;
-    ChannelId playSample(SampleId sample, int volume) override;
+    ChannelId playSample(SampleId sample, int volume, EffectPriority priority) override;
 
     StreamId openStream(const std::string& path, bool loop) override;
     ChannelId playStream(StreamId stream, int volume) override;
@@ -72,14 +73,22 @@ private:
         ChannelId occupant;  // the sound it carries now; empty when free
         StreamId stream;     // the stream that holds it; empty for an effect
         std::uint64_t startOrder = 0;
+        EffectPriority priority = EffectPriority::Shot;  // of the effect it carries
+        int volume = 0;
     };
 
     struct OpenStream {
         std::unique_ptr<SoundFile> file;
         bool loop = false;
         std::array<ALuint, streamBufferCount> buffers{};
-        ChannelId channel;
+        ChannelId channel;       // names this play, also while it waits without a source
         bool exhausted = false;  // the file has given its last frame for this play
+        // Paused, and its source taken: the buffers it had queued, in order, and how far into
+        // the first it had played, so that it goes on from there on another source.
+        bool parked = false;
+        std::vector<ALuint> parkedQueue;
+        ALint parkedOffset = 0;
+        int volume = 0;
     };
 
     // Locks the device for a call from the game's side and makes its context current.
@@ -89,8 +98,13 @@ private:
     void serviceAll();
     Channel* channelOf(ChannelId id);
     OpenStream* streamOf(StreamId id);
-    Channel* takeChannel();
+    StreamId parkedStreamOf(ChannelId id);
+    // A released channel for a new sound (`effect` empty for a stream), or null.
+    Channel* takeChannel(std::optional<EffectPriority> effect);
+    void occupy(Channel& channel, ChannelId occupant, StreamId stream, int volume);
     void release(Channel& channel);
+    void park(Channel& channel, OpenStream& stream);
+    void resume(StreamId id, OpenStream& stream);
     std::size_t readStream(OpenStream& stream, std::size_t frames);
     bool fillBuffer(OpenStream& stream, ALuint buffer);
     void serviceStream(OpenStream& stream);
