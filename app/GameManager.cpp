@@ -22,7 +22,6 @@
 #include "scene/Platform.h"
 #include "scene/SceneObject.h"
 #include "sound/GameSounds.h"
-#include "sound/SoundSystem.h"
 #include "world/Asteroid.h"
 #include "world/Random.h"
 #include "world/Space.h"
@@ -228,7 +227,6 @@ void GameManager::playFrame(const ReplayFrame& frame)
     stepClock_ += frame.realMicros * 1000;
     const double now = static_cast<double>(stepClock_) / 1e9;
     CalculateAlways::calculateAll({now, static_cast<double>(frame.realMicros) / 1e6});
-    SoundSystem::update();  // refills the music streams after this frame's volume changes
     std::int64_t gameMicros = 0;
     if (worldAdvances(state_) && world_ != nullptr) {
         const std::int64_t gameTime = timer_.getElapsedCount() / 1000;

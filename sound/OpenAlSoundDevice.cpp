@@ -7,6 +7,8 @@
 #include <AL/alext.h>
 
 #include <algorithm>
+#include <tuple>
+#include <system_error>
 
 namespace {
 // Ids are counted for the whole process, not per device, so that an id from a device that a
@@ -64,11 +66,22 @@ OpenAlSoundDevice::OpenAlSoundDevice(ALCdevice* device, const ALCint* attributes
         channels_.push_back(channel);
     }
     streamFrames_.resize(streamBufferFrames * SoundFile::outputChannels);
+    startRefilling();
 }
 
+// Joining first: the thread may be in the middle of a refill, and everything below is what it
+// works on. The thread never waits for anything but the mutex, which no caller holds here, so
+// this also finishes when the process ends through exit() from inside a GLUT callback (the
+// sound system closes its device from an atexit handler).
 OpenAlSoundDevice::~OpenAlSoundDevice()
 {
-    makeCurrent();
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    if (refiller_.joinable()) refiller_.join();
+    alcMakeContextCurrent(context_);
     for (Channel& channel : channels_) {
         alSourceStop(channel.source);
         alSourcei(channel.source, AL_BUFFER, 0);
@@ -81,9 +94,45 @@ OpenAlSoundDevice::~OpenAlSoundDevice()
     alcCloseDevice(device_);
 }
 
-void OpenAlSoundDevice::makeCurrent()
+std::unique_lock<std::mutex> OpenAlSoundDevice::enter()
 {
+    std::unique_lock lock(mutex_);
     if (alcGetCurrentContext() != context_) alcMakeContextCurrent(context_);
+    return lock;
+}
+
+// The thread gets the context as its own (thread-local), so that the game's thread may make
+// another device's context current meanwhile, as the tests do with a loopback device.
+void OpenAlSoundDevice::startRefilling()
+{
+    auto setThreadContext =
+        reinterpret_cast<PFNALCSETTHREADCONTEXTPROC>(alcGetProcAddress(device_, "alcSetThreadContext"));
+    if (setThreadContext == nullptr || alcIsExtensionPresent(device_, "ALC_EXT_thread_local_context") != ALC_TRUE) {
+        return;
+    }
+    try {
+        refiller_ = std::thread([this, setThreadContext] {
+            setThreadContext(context_);
+            refillUntilStopped();
+            setThreadContext(nullptr);
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the sound goes on as far as update() is called; nothing else breaks.
+    }
+}
+
+void OpenAlSoundDevice::refillUntilStopped()
+{
+    std::unique_lock lock(mutex_);
+    while (!stopping_) {
+        serviceAll();
+        wake_.wait_for(lock, refillInterval);
+    }
+}
+
+void OpenAlSoundDevice::serviceAll()
+{
+    for (auto& [id, stream] : streams_) serviceStream(stream);
 }
 
 OpenAlSoundDevice::Channel* OpenAlSoundDevice::channelOf(ChannelId id)
@@ -100,26 +149,56 @@ OpenAlSoundDevice::OpenStream* OpenAlSoundDevice::streamOf(StreamId id)
     return found == streams_.end() ? nullptr : &found->second;
 }
 
-// A channel that no stream holds and whose effect has finished is free. When none is, the
-// oldest effect gives way: in a fight the newest shot matters most. Streams never give way,
-// or a burst of gunfire would cut the music.
-OpenAlSoundDevice::Channel* OpenAlSoundDevice::takeChannel()
+StreamId OpenAlSoundDevice::parkedStreamOf(ChannelId id)
 {
+    if (!id) return {};
+    for (auto& [streamId, stream] : streams_) {
+        if (stream.parked && stream.channel == id) return streamId;
+    }
+    return {};
+}
+
+// What is not playing goes first: a free channel or a finished effect, then a paused stream,
+// which is parked to go on later. Only then is a playing effect cut: the one that matters least,
+// of those that matter no more than the newcomer (a stream outranks them all), and of those the
+// quietest and then the oldest, since in a fight the newest shot matters most. A burst of
+// gunfire thus never cuts an explosion, and playing streams never give way: that would cut the
+// music.
+OpenAlSoundDevice::Channel* OpenAlSoundDevice::takeChannel(std::optional<EffectPriority> effect)
+{
+    for (Channel& channel : channels_) {
+        const ALint state = sourceState(channel.source);
+        if (!channel.stream && state != AL_PLAYING && state != AL_PAUSED) {
+            release(channel);
+            return &channel;
+        }
+    }
+    for (Channel& channel : channels_) {
+        OpenStream* stream = streamOf(channel.stream);
+        if (stream != nullptr && sourceState(channel.source) == AL_PAUSED) {
+            park(channel, *stream);
+            return &channel;
+        }
+    }
     Channel* taken = nullptr;
     for (Channel& channel : channels_) {
-        if (channel.stream) continue;
-        const ALint state = sourceState(channel.source);
-        if (state != AL_PLAYING && state != AL_PAUSED) {
+        if (channel.stream || (effect && channel.priority > *effect)) continue;
+        if (taken == nullptr || std::tie(channel.priority, channel.volume, channel.startOrder) <
+                                    std::tie(taken->priority, taken->volume, taken->startOrder)) {
             taken = &channel;
-            break;
         }
-        if (taken == nullptr || channel.startOrder < taken->startOrder) taken = &channel;
     }
-    if (taken == nullptr) return nullptr;
-    release(*taken);
-    taken->occupant = ChannelId{nextId()};
-    taken->startOrder = ++starts_;
+    if (taken != nullptr) release(*taken);
     return taken;
+}
+
+void OpenAlSoundDevice::occupy(Channel& channel, ChannelId occupant, StreamId stream, int volume)
+{
+    channel.occupant = occupant;
+    channel.stream = stream;
+    channel.startOrder = ++starts_;
+    channel.volume = std::clamp(volume, 0, fullVolume);
+    alSourcef(channel.source, AL_GAIN, gainOf(volume));
 }
 
 void OpenAlSoundDevice::release(Channel& channel)
@@ -130,12 +209,44 @@ void OpenAlSoundDevice::release(Channel& channel)
     channel.stream = {};
 }
 
+// A stopped source counts all its buffers as played, so they come off in queue order; the
+// offset, read before, is into the first of them, the played ones having been refilled.
+void OpenAlSoundDevice::park(Channel& channel, OpenStream& stream)
+{
+    serviceStream(stream);
+    ALint offset = 0;
+    alGetSourcei(channel.source, AL_SAMPLE_OFFSET, &offset);
+    alSourceStop(channel.source);
+    ALint queued = 0;
+    alGetSourcei(channel.source, AL_BUFFERS_QUEUED, &queued);
+    stream.parkedQueue.resize(static_cast<std::size_t>(std::max(queued, 0)));
+    if (queued > 0) alSourceUnqueueBuffers(channel.source, queued, stream.parkedQueue.data());
+    stream.parkedOffset = offset;
+    stream.parked = true;
+    stream.volume = channel.volume;
+    release(channel);
+}
+
+// Without a channel to be had (every one a playing stream) the stream stays parked and silent;
+// the next play or resume tries again.
+void OpenAlSoundDevice::resume(StreamId id, OpenStream& stream)
+{
+    Channel* channel = takeChannel(std::nullopt);
+    if (channel == nullptr) return;
+    occupy(*channel, stream.channel, id, stream.volume);
+    alSourceQueueBuffers(channel->source, static_cast<ALsizei>(stream.parkedQueue.size()), stream.parkedQueue.data());
+    alSourcei(channel->source, AL_SAMPLE_OFFSET, stream.parkedOffset);
+    alSourcePlay(channel->source);
+    stream.parked = false;
+    stream.parkedQueue.clear();
+}
+
 SampleId OpenAlSoundDevice::loadSample(const std::string& path)
 {
+    const auto lock = enter();
     auto cached = samplesByPath_.find(path);
     if (cached != samplesByPath_.end()) return cached->second;
 
-    makeCurrent();
     SampleId id;
     SoundFile file(path);
     const std::vector<std::int16_t> frames = file.readAll();
@@ -157,15 +268,16 @@ SampleId OpenAlSoundDevice::loadSample(const std::string& path)
     return id;
 }
 
-ChannelId OpenAlSoundDevice::playSample(SampleId sample, int volume)
+ChannelId OpenAlSoundDevice::playSample(SampleId sample, int volume, EffectPriority priority)
 {
+    const auto lock = enter();
     auto buffer = sampleBuffers_.find(sample);
     if (buffer == sampleBuffers_.end()) return {};
-    makeCurrent();
-    Channel* channel = takeChannel();
+    Channel* channel = takeChannel(priority);
     if (channel == nullptr) return {};
+    occupy(*channel, ChannelId{nextId()}, {}, volume);
+    channel->priority = priority;
     alSourcei(channel->source, AL_BUFFER, static_cast<ALint>(buffer->second));
-    alSourcef(channel->source, AL_GAIN, gainOf(volume));
     alSourcePlay(channel->source);
     return channel->occupant;
 }
@@ -174,7 +286,7 @@ StreamId OpenAlSoundDevice::openStream(const std::string& path, bool loop)
 {
     auto file = std::make_unique<SoundFile>(path);
     if (!file->isOpen()) return {};
-    makeCurrent();
+    const auto lock = enter();
     alGetError();
     OpenStream stream;
     alGenBuffers(streamBufferCount, stream.buffers.data());
@@ -188,42 +300,47 @@ StreamId OpenAlSoundDevice::openStream(const std::string& path, bool loop)
 
 ChannelId OpenAlSoundDevice::playStream(StreamId id, int volume)
 {
+    const auto lock = enter();
     OpenStream* stream = streamOf(id);
     if (stream == nullptr) return {};
-    makeCurrent();
     serviceStream(*stream);  // a piece that has just ended starts again from the beginning
+    if (stream->parked) {
+        stream->volume = std::clamp(volume, 0, fullVolume);
+        resume(id, *stream);
+        return stream->channel;
+    }
     if (Channel* channel = channelOf(stream->channel)) {
         alSourcef(channel->source, AL_GAIN, gainOf(volume));
+        channel->volume = std::clamp(volume, 0, fullVolume);
         if (sourceState(channel->source) == AL_PAUSED) alSourcePlay(channel->source);
         return stream->channel;
     }
-    Channel* channel = takeChannel();
+    Channel* channel = takeChannel(std::nullopt);
     if (channel == nullptr) return {};
-    channel->stream = id;
+    occupy(*channel, ChannelId{nextId()}, id, volume);
     stream->channel = channel->occupant;
     stream->exhausted = false;
     for (ALuint buffer : stream->buffers) {
         if (!fillBuffer(*stream, buffer)) break;
         alSourceQueueBuffers(channel->source, 1, &buffer);
     }
-    alSourcef(channel->source, AL_GAIN, gainOf(volume));
     alSourcePlay(channel->source);
     return stream->channel;
 }
 
 void OpenAlSoundDevice::stopStream(StreamId id)
 {
+    const auto lock = enter();
     OpenStream* stream = streamOf(id);
     if (stream == nullptr) return;
-    makeCurrent();
     rewindStream(*stream);
 }
 
 void OpenAlSoundDevice::closeStream(StreamId id)
 {
+    const auto lock = enter();
     OpenStream* stream = streamOf(id);
     if (stream == nullptr) return;
-    makeCurrent();
     rewindStream(*stream);
     alDeleteBuffers(streamBufferCount, stream->buffers.data());
     streams_.erase(id);
@@ -231,19 +348,26 @@ void OpenAlSoundDevice::closeStream(StreamId id)
 
 void OpenAlSoundDevice::setVolume(ChannelId id, int volume)
 {
-    Channel* channel = channelOf(id);
-    if (channel == nullptr) return;
-    makeCurrent();
-    alSourcef(channel->source, AL_GAIN, gainOf(volume));
+    const auto lock = enter();
+    if (Channel* channel = channelOf(id)) {
+        alSourcef(channel->source, AL_GAIN, gainOf(volume));
+        channel->volume = std::clamp(volume, 0, fullVolume);
+    } else if (OpenStream* stream = streamOf(parkedStreamOf(id))) {
+        stream->volume = std::clamp(volume, 0, fullVolume);
+    }
 }
 
 void OpenAlSoundDevice::setPaused(ChannelId id, bool paused)
 {
+    const auto lock = enter();
     Channel* channel = channelOf(id);
-    if (channel == nullptr) return;
-    makeCurrent();
-    // A stream that ran dry since the last update must be running again before it can pause,
-    // or the next update would restart it behind the game's back.
+    if (channel == nullptr) {
+        const StreamId parked = parkedStreamOf(id);
+        if (!paused && parked) resume(parked, *streamOf(parked));
+        return;
+    }
+    // A stream that ran dry since the last refill must be running again before it can pause,
+    // or the next refill would restart it behind the game's back.
     if (OpenStream* stream = streamOf(channel->stream)) {
         serviceStream(*stream);
         channel = channelOf(id);
@@ -256,9 +380,9 @@ void OpenAlSoundDevice::setPaused(ChannelId id, bool paused)
 
 bool OpenAlSoundDevice::isActive(ChannelId id)
 {
+    const auto lock = enter();
     Channel* channel = channelOf(id);
-    if (channel == nullptr) return false;
-    makeCurrent();
+    if (channel == nullptr) return static_cast<bool>(parkedStreamOf(id));
     if (OpenStream* stream = streamOf(channel->stream)) {
         serviceStream(*stream);
         return channelOf(id) != nullptr;
@@ -269,8 +393,8 @@ bool OpenAlSoundDevice::isActive(ChannelId id)
 
 void OpenAlSoundDevice::update()
 {
-    makeCurrent();
-    for (auto& [id, stream] : streams_) serviceStream(stream);
+    const auto lock = enter();
+    serviceAll();
 }
 
 // Fills up to `frames` frames of the scratch buffer. A looping stream rewinds at its end and
@@ -306,8 +430,8 @@ bool OpenAlSoundDevice::fillBuffer(OpenStream& stream, ALuint buffer)
 }
 
 // Refills what the source has played. A source that stopped with buffers still queued ran dry
-// (a long frame) and plays on; one that stopped with nothing left has reached the end of the
-// piece, which gives its channel back and rewinds it for the next play.
+// (the refill came too late) and plays on; one that stopped with nothing left has reached the
+// end of the piece, which gives its channel back and rewinds it for the next play.
 void OpenAlSoundDevice::serviceStream(OpenStream& stream)
 {
     Channel* channel = channelOf(stream.channel);
@@ -335,5 +459,7 @@ void OpenAlSoundDevice::rewindStream(OpenStream& stream)
     if (Channel* channel = channelOf(stream.channel)) release(*channel);
     stream.channel = {};
     stream.exhausted = false;
+    stream.parked = false;
+    stream.parkedQueue.clear();
     stream.file->rewind();
 }

@@ -9,7 +9,7 @@ public:
     bool isSilent() const override { return true; }
 
     SampleId loadSample(const std::string&) override { return {}; }
-    ChannelId playSample(SampleId, int) override { return {}; }
+    ChannelId playSample(SampleId, int, EffectPriority) override { return {}; }
 
     StreamId openStream(const std::string&, bool) override { return {}; }
     ChannelId playStream(StreamId, int) override { return {}; }

@@ -9,9 +9,14 @@
 //
 // Ids: a device never hands out an id twice, and every id is unique across devices, so an id
 // kept after its sound has ended, been stopped or been taken over simply names nothing; all
-// calls with such an id, or with the empty id, do nothing. Nothing here throws or blocks.
-// Limits: `channelCount` channels are mixed at once; when they are all busy a new effect takes
-// the channel of the oldest effect, and a stream that finds no channel stays silent.
+// calls with such an id, or with the empty id, do nothing. Nothing here throws; a call may wait
+// briefly while the device refills a stream on its own thread.
+// Limits: `channelCount` channels are mixed at once. When they are all busy, a sound that needs
+// one takes it, in this order, from: a paused stream (which keeps its place and gets a channel
+// back when it resumes); the effect that matters least, of those that matter no more than the
+// newcomer (EffectPriority), and of those the quietest, then the oldest. A new effect that finds
+// only more important sounds is dropped. Streams outrank every effect and never give way while
+// they play; one that finds no channel at all (every channel a playing stream) stays silent.
 #include <compare>
 #include <cstdint>
 #include <string>
@@ -28,6 +33,11 @@ struct SoundId {
 using SampleId = SoundId<struct SampleKind>;
 using StreamId = SoundId<struct StreamKind>;
 using ChannelId = SoundId<struct ChannelKind>;
+
+// How much an effect matters when the channels run out. Gun shots come ten a second and each
+// is soon masked by the next, so they give way first; the ship's own sounds tell the player
+// what happens to them and give way last.
+enum class EffectPriority { Shot, Event, Ship };
 
 class SoundDevice {
 public:
@@ -56,8 +66,8 @@ public:
     // load failed (then the empty id, which plays nothing).
     virtual SampleId loadSample(const std::string& path) = 0;
     // Starts the sample on a free channel at `volume` (clamped to 0..255). Plays of one sample
-    // overlap; each runs to its end unless a newer effect needs its channel.
-    virtual ChannelId playSample(SampleId sample, int volume) = 0;
+    // overlap; each runs to its end unless a sound that matters as much or more needs its channel.
+    virtual ChannelId playSample(SampleId sample, int volume, EffectPriority priority) = 0;
 
     // Opens a file for streaming. A missing or unreadable file gives the empty id.
     virtual StreamId openStream(const std::string& path, bool loop) = 0;
@@ -70,13 +80,16 @@ public:
     virtual void closeStream(StreamId stream) = 0;
 
     virtual void setVolume(ChannelId channel, int volume) = 0;
-    // Pausing keeps the place; resuming goes on from there. Has no effect on a channel whose
-    // sound has ended, so a finished effect never plays twice.
+    // Pausing keeps the place; resuming goes on from there, also for a stream whose channel
+    // was taken while it was paused. Has no effect on a channel whose sound has ended, so a
+    // finished effect never plays twice.
     virtual void setPaused(ChannelId channel, bool paused) = 0;
     // True while the channel still carries the sound it was started with (playing or paused).
     virtual bool isActive(ChannelId channel) = 0;
 
-    // Refills the playing streams and notices the ones that have ended. Call it once per frame;
-    // a frame may take up to about half a second before a stream runs short.
+    // Refills the playing streams now and notices the ones that have ended. The real device
+    // also does this by itself, on a thread of its own, so that a stalled game loop never
+    // gaps the music; the game need not call it. It is for whoever mixes faster than real time
+    // (a test rendering a loopback device), which no thread can keep pace with.
     virtual void update() = 0;
 };

@@ -1,13 +1,15 @@
 #pragma once
 // SoundSystem: the process's one sound device and the folder the sound files live in.
 // initSound() starts it once, on the system's default output; without one the game runs
-// silent, every sound call a harmless no-op. The game's main loop calls SoundSystem::update()
-// once per frame so that music keeps flowing (there is no sound thread of ours).
+// silent, every sound call a harmless no-op. The device refills its music streams on a thread
+// of its own, so the game's main loop has nothing to call for them.
 // Depends on: SoundDevice, OpenAlSoundDevice, SilentSoundDevice.
 //
 // Safe to use from static constructors in any file (the state is a function-local static that
-// is never destroyed). The real device is closed when the process exits, which also completes
-// a capture file of OpenAL's wave backend. Not thread-safe: the game has one thread.
+// is never destroyed). The real device is closed when the process exits (an atexit handler, so
+// also when GLUT ends the program with exit() from a callback), which stops the device's refill
+// thread and completes a capture file of OpenAL's wave backend. The game's calls come from one
+// thread.
 #include "sound/SoundDevice.h"
 
 #include <memory>
@@ -27,7 +29,8 @@ public:
     static SoundDevice& device();
     static bool isStarted();
 
-    // Refills the streams; once per frame.
+    // Refills the streams at once, for tests that mix faster than real time (see
+    // SoundDevice::update).
     static void update();
 
     // Puts `device` in place of the current one and returns that (tests render through a

@@ -110,23 +110,32 @@ TEST_F(SampleTest, MissingDamagedAndEmptyFilesStaySilent)
     EXPECT_EQ(sound.peak(0.0, 0.2), 0.0);
 }
 
-TEST_F(SampleTest, WhenAllChannelsAreBusyTheOldestEffectGivesWay)
+TEST_F(SampleTest, WhenChannelsRunOutShotsGiveWayFirstAndTheQuietestOfAKindBeforeTheOldest)
 {
+    // Every play of a file starts a whole number of periods after the others: they add up in phase.
     folder.writeTone("explosion1.wav", 300, 2.0);
-    folder.writeTone("boom.wav", 500, 2.0);
-    const Sample oldest("Explosion", 255.0f);
-    const Sample shot("Projectile", 4.0f);
+    folder.writeTone("explosion3.wav", 500, 2.0);
+    folder.writeTone("boom.wav", 700, 2.0);
+    const Sample rock("Explosion1", 255.0f), ship("Explosion2", 255.0f), shot("Projectile", 4.0f);
+    const Sample quietRock("Explosion1", 2.0f);
 
-    oldest.play();
+    rock.play();
+    ship.play();
+    for (int i = 0; i < 30; ++i) shot.play();  // every channel busy
     sound.run(0.2);
-    for (int i = 0; i < 31; ++i) shot.play();
+    shot.play();  // takes an older shot's channel, not the oldest sound's
     sound.run(0.2);
-    shot.play();  // the 33rd sound: no channel is free any more
+    for (int i = 0; i < 30; ++i) quietRock.play();  // an explosion outranks every shot
+    sound.run(0.2);
+    shot.play();  // finds nothing it outranks: dropped
+    sound.run(0.2);
+    ship.play();  // takes a quiet rock's channel before the loud, older one
     sound.run(0.2);
 
     EXPECT_NEAR(sound.toneLevel(300, 0.25, 0.35), levelAt(255), 1e-3);
-    EXPECT_NEAR(sound.toneLevel(500, 0.25, 0.35), 31 * levelAt(4), 1e-3);
-    EXPECT_LT(sound.toneLevel(300, 0.45, 0.55), 1e-4);
-    // The newest shot plays; it is not in phase with the others, so its share is not a plain sum.
-    EXPECT_GT(sound.toneLevel(500, 0.45, 0.55), 31 * levelAt(4));
+    EXPECT_NEAR(sound.toneLevel(500, 0.25, 0.35), levelAt(255), 1e-3);
+    EXPECT_NEAR(sound.toneLevel(300, 0.45, 0.55), levelAt(255) + 30 * levelAt(2), 1e-3);
+    EXPECT_LT(sound.toneLevel(700, 0.45, 0.75), 1e-4);
+    EXPECT_NEAR(sound.toneLevel(300, 0.85, 0.95), levelAt(255) + 29 * levelAt(2), 1e-3);
+    EXPECT_NEAR(sound.toneLevel(500, 0.85, 0.95), 2 * levelAt(255), 1e-3);
 }

@@ -166,6 +166,27 @@ TEST_F(StreamTest, EffectsNeverTakeTheChannelOfAStream)
     EXPECT_GT(sound.toneLevel(500, 0.4, 0.5), 0.0);
 }
 
+TEST_F(StreamTest, APausedStreamLendsItsChannelAndGoesOnWhereItWas)
+{
+    folder.writeTones("win.wav", steps, 0.1);
+    folder.writeTone("boom.wav", 1500, 2.0);
+    Stream jingle("Win", 255.0f, false);
+    const Sample shot("Projectile", 4.0f);
+    const double shotLevel = amplitude * 4 / 255;  // of each shot; all of them start in phase
+
+    jingle.play();
+    sound.run(0.25);  // into the third tone, past the first of the stream's buffers
+    jingle.pause();
+    for (int i = 0; i < 32; ++i) shot.play();  // one channel more than the effects had
+    sound.run(0.2);
+    jingle.play();  // back on a shot's channel
+    sound.run(0.3);
+
+    EXPECT_NEAR(sound.toneLevel(1500, 0.3, 0.4), 32 * shotLevel, 1e-3);
+    EXPECT_NEAR(sound.toneLevel(600, 0.5, 0.6), amplitude, 2e-3);
+    EXPECT_NEAR(sound.toneLevel(1500, 0.5, 0.6), 31 * shotLevel, 1e-3);
+}
+
 TEST_F(StreamTest, MissingDamagedAndEmptyFilesStaySilentThroughEveryCall)
 {
     folder.writeBytes("win.wav", "RIFF\x24\x00\x00\x00WAVEnot really a wave file");

@@ -8,9 +8,11 @@
 #include "sound/SoundSystem.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 std::size_t indexAt(double seconds, std::size_t size)
@@ -38,16 +40,32 @@ void LoopbackSound::run(double seconds, double frameSeconds)
 {
     const auto frameSamples = static_cast<std::size_t>(std::llround(frameSeconds * rate));
     const double delta = static_cast<double>(frameSamples) / rate;
-    std::vector<float> mix(frameSamples * 2);
     const double end = now() + seconds - 0.5 / rate;
     while (now() < end) {
         CalculateAlways::calculateAll(TimeStep{now() + delta, delta});
         SoundSystem::update();
-        alcRenderSamplesSOFT(device_, mix.data(), static_cast<ALCsizei>(frameSamples));
-        for (std::size_t i = 0; i < frameSamples; ++i) {
-            left_.push_back(mix[2 * i]);
-            right_.push_back(mix[2 * i + 1]);
-        }
+        render(frameSamples);
+    }
+}
+
+void LoopbackSound::renderInRealTime(double seconds, double chunkSeconds)
+{
+    const auto chunkSamples = static_cast<std::size_t>(std::llround(chunkSeconds * rate));
+    const auto chunkTime = std::chrono::microseconds(std::llround(1e6 * static_cast<double>(chunkSamples) / rate));
+    const double end = now() + seconds - 0.5 / rate;
+    while (now() < end) {
+        render(chunkSamples);
+        std::this_thread::sleep_for(chunkTime);
+    }
+}
+
+void LoopbackSound::render(std::size_t samples)
+{
+    mix_.resize(samples * 2);
+    alcRenderSamplesSOFT(device_, mix_.data(), static_cast<ALCsizei>(samples));
+    for (std::size_t i = 0; i < samples; ++i) {
+        left_.push_back(mix_[2 * i]);
+        right_.push_back(mix_[2 * i + 1]);
     }
 }
 

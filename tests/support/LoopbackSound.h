@@ -6,6 +6,8 @@
 // The mix is float stereo at 44100 Hz, so silence is exactly 0 (no dither); volume, pause and
 // stop changes are still smoothed by OpenAL over a few milliseconds, so measure from about
 // 30 ms after a change. Sound objects made during the test must not outlive it.
+// renderInRealTime() mixes instead as a sound card would, at the pace of the clock, while the
+// game's side calls nothing: what plays then is kept up by the device's own refill thread.
 #include "sound/SoundDevice.h"
 
 #include <AL/alc.h>
@@ -25,6 +27,10 @@ public:
 
     // Runs whole frames of `frameSeconds` until at least `seconds` more have been mixed.
     void run(double seconds, double frameSeconds = frameTime);
+    // Mixes `seconds` in chunks of `chunkSeconds`, waiting a chunk's time after each, so it
+    // never runs ahead of real time (a late wake-up only makes it slower). Nothing else runs:
+    // no fades, no SoundSystem::update().
+    void renderInRealTime(double seconds, double chunkSeconds);
     // Seconds mixed so far; the time of the next frame.
     double now() const { return static_cast<double>(left_.size()) / rate; }
 
@@ -39,8 +45,11 @@ public:
     const std::vector<float>& right() const { return right_; }
 
 private:
+    void render(std::size_t samples);
+
     ALCdevice* device_ = nullptr;
     std::unique_ptr<SoundDevice> previous_;
     std::vector<float> left_;
     std::vector<float> right_;
+    std::vector<float> mix_;  // one interleaved chunk
 };

@@ -26,6 +26,8 @@ void Mastering::master(Stereo& sound, double gainDb, double ceilingDb, bool loop
 {
     const size_t n = sound.frames();
     if (n == 0) return;
+    // First, so that the level is set on the sound as it will be heard.
+    sound.removeDc(loop);
     sound.normalize(0.0);
     const float gain = static_cast<float>(std::pow(10.0, gainDb / 20.0));
     const double ceiling = std::pow(10.0, -ceilingDb / 20.0);

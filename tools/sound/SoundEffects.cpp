@@ -20,12 +20,31 @@ double rise(double t, double seconds) { return std::clamp(t / seconds, 0.0, 1.0)
 // Gentle saturation: denser explosions without hard clipping.
 float saturate(float x, float drive) { return static_cast<float>(std::tanh(x * drive) / std::tanh(drive)); }
 
+// Without its slow wander first: the deep rumble's noise reaches below hearing, and an offset
+// there would tip the curve to one side, clipping one half of the wave early and, once the offset
+// is gone, leaving the other half short of the ceiling: headroom lost for nothing audible.
 void saturate(Stereo& s, float drive)
 {
+    s.removeDc(false);
     for (size_t i = 0; i < s.frames(); ++i) {
         s.left[i] = saturate(s.left[i], drive);
         s.right[i] = saturate(s.right[i], drive);
     }
+}
+
+// The last steps of every effect: no click at the end, no DC offset (which costs headroom and
+// thumps where the sound starts and stops), and its level.
+void finishOneShot(Stereo& s, double fadeSeconds, double headroomDb)
+{
+    s.fadeOut(fadeSeconds);
+    s.centre();
+    s.normalize(headroomDb);
+}
+
+void finishLoop(Stereo& s, double headroomDb)
+{
+    s.removeDc(true);
+    s.normalize(headroomDb);
 }
 
 // One blast of filtered noise with a falling cutoff and a sub-bass thump, the core of every
@@ -149,8 +168,7 @@ Stereo SoundEffects::asteroidExplosion()
     debris(s, 0.02, 0.35, 60, 13, 0.35, 1.0);
     Reverb::apply(s, 0.55, 0.5, 0.25);
     saturate(s, 1.6f);
-    s.fadeOut(0.4);
-    s.normalize(1.2);
+    finishOneShot(s, 0.4, 1.2);
     return s;
 }
 
@@ -169,8 +187,7 @@ Stereo SoundEffects::shipExplosion()
     clang(s, 1.05, 260.0, 0.4, 0.07, 0.5f);
     Reverb::apply(s, 0.8, 0.45, 0.35);
     saturate(s, 2.0f);
-    s.fadeOut(1.0);
-    s.normalize(1.2);
+    finishOneShot(s, 1.0, 1.2);
     return s;
 }
 
@@ -195,8 +212,7 @@ Stereo SoundEffects::shipHit()
     debris(s, 0.01, 0.12, 25, 32, 0.25, 1.2);
     Reverb::apply(s, 0.45, 0.4, 0.2);
     saturate(s, 1.5f);
-    s.fadeOut(0.3);
-    s.normalize(1.2);
+    finishOneShot(s, 0.3, 1.2);
     return s;
 }
 
@@ -236,7 +252,7 @@ Stereo SoundEffects::laserLoop()
         s.left[i] += crackle.left[i] * g;
         s.right[i] += crackle.right[i] * g;
     }
-    s.normalize(2.0);
+    finishLoop(s, 2.0);
     return s;
 }
 
@@ -262,8 +278,7 @@ Stereo SoundEffects::laserHit()
         s.right[i] = static_cast<float>(highR.process(static_cast<float>(random.uniform(-1, 1))) * grainR * sizzle + tone + low);
     }
     Reverb::apply(s, 0.3, 0.5, 0.15);
-    s.fadeOut(0.15);
-    s.normalize(2.0);
+    finishOneShot(s, 0.15, 2.0);
     return s;
 }
 
@@ -293,8 +308,7 @@ Stereo SoundEffects::rocketLaunch()
     }
     Reverb::apply(s, 0.5, 0.5, 0.2);
     saturate(s, 1.3f);
-    s.fadeOut(0.5);
-    s.normalize(1.5);
+    finishOneShot(s, 0.5, 1.5);
     return s;
 }
 
@@ -320,8 +334,7 @@ Stereo SoundEffects::rocketDenied()
         const float out = soften.process(static_cast<float>(v));
         s.left[i] = s.right[i] = out;
     }
-    s.fadeOut(0.02);
-    s.normalize(4.0);
+    finishOneShot(s, 0.02, 4.0);
     return s;
 }
 
@@ -342,8 +355,7 @@ Stereo SoundEffects::gunShot()
                          0.35 * click.process(static_cast<float>(random.uniform(-1, 1))) * decay(t, 0.0025);
         s.left[i] = s.right[i] = soften.process(static_cast<float>(v));
     }
-    s.fadeOut(0.02);
-    s.normalize(3.0);
+    finishOneShot(s, 0.02, 3.0);
     return s;
 }
 
@@ -372,7 +384,7 @@ Stereo SoundEffects::engineLoop()
         s.left[i] = static_cast<float>(0.5 * s.left[i] + 0.35 * hum + whine + 0.14 * air.left[i]);
         s.right[i] = static_cast<float>(0.5 * s.right[i] + 0.35 * hum + whine * 0.9 + 0.14 * air.right[i]);
     }
-    s.normalize(3.0);
+    finishLoop(s, 3.0);
     return s;
 }
 
@@ -390,8 +402,7 @@ Stereo SoundEffects::menuSelect()
         s.left[i] = s.right[i] = static_cast<float>(v);
     }
     Reverb::apply(s, 0.3, 0.6, 0.12);
-    s.fadeOut(0.03);
-    s.normalize(6.0);
+    finishOneShot(s, 0.03, 6.0);
     return s;
 }
 

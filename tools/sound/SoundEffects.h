@@ -1,7 +1,7 @@
 #pragma once
 // SoundEffects: the game's sound effects, synthesised from noise, oscillators, filters and
-// envelopes (no recordings). Each returns a finished sound, normalised below full scale;
-// the loops (laser, engine) repeat without a seam.
+// envelopes (no recordings). Each returns a finished sound, without DC offset and normalised
+// below full scale; the loops (laser, engine) repeat without a seam.
 #include "tools/sound/Stereo.h"
 
 namespace assets {

@@ -76,6 +76,52 @@ void Stereo::closeLoop(double overlap, bool equalPower)
     right.resize(length);
 }
 
+namespace {
+constexpr double dcCutoff = 5.0;
+
+void highPass(std::vector<float>& samples, bool loop)
+{
+    const size_t n = samples.size();
+    if (n == 0) return;
+    const double pole = std::exp(-2.0 * std::numbers::pi * dcCutoff / Stereo::rate);
+    double previousIn = loop ? samples[n - 1] : 0.0, out = 0.0;
+    for (size_t round = loop ? 0 : 1; round < 2; ++round) {
+        for (size_t i = 0; i < n; ++i) {
+            const double in = samples[i];
+            out = in - previousIn + pole * out;
+            previousIn = in;
+            if (round == 1) samples[i] = static_cast<float>(out);
+        }
+    }
+}
+
+void centre(std::vector<float>& samples)
+{
+    const size_t n = samples.size();
+    if (n == 0) return;
+    double mean = 0.0;
+    for (float v : samples) mean += v;
+    mean /= static_cast<double>(n);
+    // The bump 1 - cos averages 1 over the sound, so scaling it by the mean removes the mean.
+    for (size_t i = 0; i < n; ++i) {
+        const double bump = 1.0 - std::cos(2.0 * std::numbers::pi * (static_cast<double>(i) + 0.5) / static_cast<double>(n));
+        samples[i] = static_cast<float>(samples[i] - mean * bump);
+    }
+}
+}  // namespace
+
+void Stereo::removeDc(bool loop)
+{
+    highPass(left, loop);
+    highPass(right, loop);
+}
+
+void Stereo::centre()
+{
+    ::assets::centre(left);
+    ::assets::centre(right);
+}
+
 std::vector<float> Stereo::interleaved(int channels) const
 {
     std::vector<float> out;
