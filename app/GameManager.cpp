@@ -515,8 +515,9 @@ void GameManager::handleRunning(GameCommand command)
             state_ = GameState::Paused;
             break;
         case GameCommand::ShowHelp:
+            // Held as by P: a click that turns a page must not reach the weapons.
             help_.show();
-            timer_.setPaused(true);
+            stopTheWorld();
             helpFromPause_ = false;
             state_ = GameState::Help;
             break;
@@ -646,12 +647,10 @@ void GameManager::leaveScreen()
         gameMenu_->show();
         state_ = GameState::GameMenu;
     } else if (state_ == GameState::Help) {
-        if (helpFromPause_) {
+        if (helpFromPause_)
             state_ = GameState::Paused;
-        } else {
-            timer_.setPaused(false);
-            state_ = GameState::Running;
-        }
+        else
+            resumeTheWorld();
     }
 }
 

@@ -16,7 +16,11 @@
 #include "tests/support/DataFolder.h"
 #include "tests/support/RecordingPlatform.h"
 #include "tests/support/TemporaryFolder.h"
+#include "world/LaserGun.h"
+#include "world/Rocket.h"
+#include "world/Space.h"
 #include "world/SpaceManager.h"
+#include "world/SpaceShip.h"
 
 namespace {
 constexpr unsigned char escape = 27;
@@ -190,6 +194,23 @@ TEST_F(GameFlowGLTest, TheFirstGameOverWinsAndPointsAfterItAreLost)
     EXPECT_EQ(game->getScore(), 200);
     EXPECT_TRUE(backgroundMusic().isPaused());
     EXPECT_FALSE(loseJingle().isPaused());
+}
+
+TEST_F(GameFlowGLTest, HelpInAGameHoldsTheWeaponsAsAPauseDoes)
+{
+    startGame();
+    game->frame();  // the rails are ready once placed
+    SpaceShip* ship = game->getWorld()->getWorld()->getShip();
+    press('h');
+    dispatchMouseButtonPressed(GLUT_RIGHT_BUTTON, Pointer{});
+    dispatchMouseButtonPressed(GLUT_MIDDLE_BUTTON, Pointer{});
+    EXPECT_EQ(Rocket::registry().size(), 0u);
+    EXPECT_FALSE(ship->getLaserGun()->isFiring());
+    press(escape);
+    dispatchMouseButtonPressed(GLUT_RIGHT_BUTTON, Pointer{});
+    EXPECT_EQ(Rocket::registry().size(), 1u) << "a rocket goes once the game runs again";
+    EXPECT_FALSE(game->getWorld()->isPaused());
+    EXPECT_TRUE(ship->getLaserGun()->isFiring()) << "the button still held charges the laser on return";
 }
 
 TEST_F(GameFlowGLTest, ANewHighscoreIsEnteredByName)
