@@ -8,6 +8,7 @@
 #include <thread>
 #include <utility>
 
+#include "app/Key.h"
 #include "app/KeyboardListener.h"
 #include "app/Level.h"
 #include "app/MouseMoveListener.h"
@@ -895,6 +896,8 @@ void GameManager::keyReleased(unsigned char key)
 void GameManager::specialKeyPressed(int key)
 {
     requireInitialized();
+    // A virtual key (negative) repeats a key this manager has already heard.
+    if (key < 0 || Key::isModifier(key)) return;
     switch (state_) {
         case GameState::Running:
             if (key >= GLUT_KEY_F1 && key <= GLUT_KEY_F3) backgroundMusic().switchTo(key - GLUT_KEY_F1, true);

@@ -1,6 +1,6 @@
 // The game flow's state machine, row by row, with the real menus, screens and world under an
 // off-screen GL context. The game runs in a scratch folder, so its highscore file is its own.
-#include <GL/freeglut_std.h>
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -352,6 +352,29 @@ std::optional<ReplaySummary> playBack(GameManager& game, const Replay& replay, s
     return played;
 }
 }  // namespace
+
+TEST_F(GameFlowGLTest, InAGameEveryKeyTurnsOnePageAndAModifierNone)
+{
+    using E = InputEvent;
+    const auto stroke = [](E::Kind down, int code) { return std::vector<E>{{down, code}, {E::Kind(down + 1), code}}; };
+    std::vector<std::pair<std::vector<E>, int>> strokesAndPages;
+    for (unsigned char key : {'w', 'a', 's', 'd', 'x'}) strokesAndPages.push_back({stroke(E::KeyDown, key), 1});
+    for (int key : {GLUT_KEY_UP, GLUT_KEY_DOWN, GLUT_KEY_LEFT, GLUT_KEY_RIGHT, GLUT_KEY_F7})
+        strokesAndPages.push_back({stroke(E::SpecialDown, key), 1});
+    for (int key = GLUT_KEY_SHIFT_L; key <= GLUT_KEY_SUPER_R; ++key)
+        strokesAndPages.push_back({stroke(E::SpecialDown, key), 0});
+    strokesAndPages.push_back({stroke(E::SpecialDown, GLUT_KEY_NUM_LOCK), 0});
+    strokesAndPages.push_back({{{E::SpecialDown, GLUT_KEY_SHIFT_L}, {E::KeyDown, 'W'}, {E::KeyUp, 'w'}}, 1});
+
+    startGame();
+    send(*game, E::KeyDown, escape);
+    choose("highscores");
+    for (const auto& [events, pages] : strokesAndPages) {
+        const int before = game->getHighscoreScreen().shownLevel();
+        for (const E& event : events) send(*game, event.kind, event.code);
+        EXPECT_EQ(game->getHighscoreScreen().shownLevel(), (before + pages) % 4) << "key " << events[0].code;
+    }
+}
 
 TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWent)
 {
