@@ -100,7 +100,6 @@ GameManager::GameManager(int* argc, char** argv, PerformanceTimer::Counter clock
 {
     Platform::get().createWindow(argc, argv);
     buildOverlay();
-    playerName_ = "unknown";
     SceneObject::setViewConeAngle(viewConeAngle);
     fillBackgroundMusic();
     if (state_ == GameState::Uninitialized) handleCommand(GameCommand::Initialize);
@@ -618,10 +617,13 @@ void GameManager::handleGameOver(GameCommand command)
 void GameManager::handleNameEntry(GameCommand command)
 {
     if (command == GameCommand::NameEntered) {
-        // An empty name would not read back from the highscore file: keep the last one.
+        // An emptied field is nobody's name (the table stores "unknown"), and the next entry
+        // offers the last name that was really typed.
         const std::string typed = nameField_->getText();
-        if (!typed.empty()) playerName_ = typed;
-        if (player_ == nullptr) keptRank_ = highscores_.add(gameLevel_, score_, playerName_);
+        if (player_ == nullptr) {
+            if (!typed.empty()) playerName_ = typed;
+            keptRank_ = highscores_.add(gameLevel_, score_, typed);
+        }
         command = GameCommand::Back;
     }
     if (command != GameCommand::Back) return;
@@ -829,6 +831,7 @@ void GameManager::endGame()
 void GameManager::startNameEntry()
 {
     Platform::get().setKeyRepeat(true);
+    nameField_->setText(playerName_);
     nameField_->show();
     namePrompt_->show();
     // The ship waits behind the prompt with its engine quiet.
