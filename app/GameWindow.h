@@ -16,6 +16,8 @@ public:
     void setKeyRepeat(bool on) override;
     void setSystemCursorVisible(bool visible) override;
     void showMessage(const std::string& title, const std::string& text) override;
+    // Queued for the game manager to show (MessageQueue::forPlayer), even before it exists.
+    void showInWindow(const std::string& title, const std::string& text) override;
     void exitProcess(int status) override;
 
     // One frame drawn and swapped to the screen: GLUT's display callback, which the timedemo
