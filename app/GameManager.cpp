@@ -11,8 +11,10 @@
 #include "app/Key.h"
 #include "app/KeyboardListener.h"
 #include "app/Level.h"
+#include "app/MessageQueue.h"
 #include "app/MouseMoveListener.h"
 #include "overlay/CrosshairCursor.h"
+#include "overlay/MessageBox.h"
 #include "overlay/ScreenCounter.h"
 #include "overlay/ScreenTextPoint.h"
 #include "overlay/ScreenTimer.h"
@@ -160,6 +162,8 @@ void GameManager::buildOverlay()
     replayMark_->setPosition(0.5, 0.99);
     replayMark_->setSize(0.04);
     replayMark_->hide();
+
+    messageBox_ = std::make_unique<MessageBox>();
 }
 
 void GameManager::fillBackgroundMusic()
@@ -181,27 +185,44 @@ void GameManager::frame()
     const std::int64_t wall = wallMicros();
     const std::int64_t real = std::max<std::int64_t>(wall - lastWallMicros_, 0);
     lastWallMicros_ = wall;
-    if (player_ != nullptr) {
+    if (player_ != nullptr)
         playNextRecordedFrame(wall);
-        return;
-    }
+    else if (MessageQueue::forPlayer().isEmpty())
+        playLiveFrame(real, wall);
+    else
+        SoundSystem::update();  // the music plays on behind a message; the game waits for no frame
+    showWaitingMessage();
+}
+
+void GameManager::playLiveFrame(std::int64_t realMicros, std::int64_t wallMicros)
+{
     ReplayFrame frame;
-    frame.realMicros = real;
+    frame.realMicros = realMicros;
     frame.events = std::exchange(pendingInput_, {});
     playFrame(frame);
-    if (recorder_ != nullptr && wall - lastFlushWall_ >= flushInterval) {
+    if (recorder_ != nullptr && wallMicros - lastFlushWall_ >= flushInterval) {
         recorder_->flush();
-        lastFlushWall_ = wall;
+        lastFlushWall_ = wallMicros;
     }
+}
+
+// A message waits for the end of a replay, which no input may hold up.
+void GameManager::showWaitingMessage()
+{
+    const MessageQueue& messages = MessageQueue::forPlayer();
+    if (player_ != nullptr || messages.isEmpty())
+        messageBox_->hide();
+    else
+        messageBox_->show(messages.current().title, messages.current().text);
 }
 
 void GameManager::receive(const InputEvent& event)
 {
     if (event.kind == InputEvent::WindowSize) window_ = event;
-    if (player_ == nullptr)
-        pendingInput_.push_back(event);
-    else
+    if (player_ != nullptr)
         controlPlayback(event);
+    else if (!MessageQueue::forPlayer().takeInput(event))
+        pendingInput_.push_back(event);
 }
 
 // The one way a frame happens, live or from a replay.

@@ -9,7 +9,9 @@
 #include "app/GameManager.h"
 #include "app/KeyboardListener.h"
 #include "app/Level.h"
+#include "app/MessageQueue.h"
 #include "app/Replay.h"
+#include "overlay/MessageBox.h"
 #include "overlay/ScreenTextPoint.h"
 #include "scene/Viewport.h"
 #include "sound/GameSounds.h"
@@ -397,6 +399,44 @@ TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWent)
     EXPECT_NE(failure.find("diverged"), std::string::npos) << failure;
     EXPECT_EQ(game->getState(), GameState::MainMenu);
     EXPECT_EQ(game->getWorld(), nullptr);
+}
+
+TEST_F(GameFlowGLTest, AMessageHoldsTheGameAndItsDismissalGoesNowhereElse)
+{
+    MessageQueue& messages = MessageQueue::forPlayer();
+    game->fixSeed(7);
+    startGame();
+    for (int frame = 0; frame < 30; ++frame) send(*game, InputEvent::PointerMove, 0, 300 + frame, 200);
+    messages.push("Error", "first");
+    messages.push("Error", "second");
+    game->frame();
+    const double heldAt = game->getTimer().getElapsed();
+    EXPECT_EQ(game->getMessageBox().title().getText(), "Error");
+    send(*game, InputEvent::KeyDown, 'p');
+    send(*game, InputEvent::KeyUp, 'p');
+    send(*game, InputEvent::PointerMove, 0, 400, 300);
+    EXPECT_EQ(game->getMessageBox().text().getText(), "second");
+    EXPECT_EQ(game->getTimer().getElapsed(), heldAt) << "the world stood still";
+    send(*game, InputEvent::ButtonDown, GLUT_RIGHT_BUTTON, 320, 240);
+    send(*game, InputEvent::ButtonUp, GLUT_RIGHT_BUTTON, 320, 240);
+    EXPECT_FALSE(game->getMessageBox().isVisible());
+    EXPECT_EQ(game->getState(), GameState::Running) << "P dismissed the first message only";
+    EXPECT_EQ(Rocket::registry().size(), 0u) << "the click dismissed the second only";
+    EXPECT_GT(game->getTimer().getElapsed(), heldAt);
+    flyAndFinish(*game);
+
+    // The recording holds the game as it went on, so playback needs no box; one raised then
+    // waits for the end.
+    const Replay recorded = readReplay("last.replay");
+    messages.push("Error", "later");
+    game->playReplay(recorded, true);
+    game->frame();
+    EXPECT_FALSE(game->getMessageBox().isVisible());
+    while (game->isPlayingBack()) game->frame();
+    EXPECT_EQ(game->getLastSummary(), *recorded.end);
+    EXPECT_EQ(game->getMessageBox().text().getText(), "later");
+    send(*game, InputEvent::KeyDown, 'x');
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(GameFlowGLTest, AGameInTheTableKeepsItsReplayAndPlaybackWritesNoTable)
