@@ -114,8 +114,7 @@ bool HighscoreTable::keepDamagedCopy(const std::string& content) const
     std::ofstream out(copy, std::ios::binary);
     out << content;
     if (!out.flush()) return false;
-    const std::string message =
-        "The highscore file " + path_ + " could not be read to its end; it is kept as " + copy;
+    const std::string message = "The highscore file " + path_ + " could not be read to its end; it is kept as " + copy;
     std::fprintf(stderr, "%s\n", message.c_str());
     Platform::get().showInWindow("Error", message);
     return true;

@@ -48,8 +48,8 @@ bool MessageQueue::releasesDismissingPress(const InputEvent& event) const
     switch (event.kind) {
         case InputEvent::KeyUp:
             // Shift let go first brings the key back as its other character.
-            return press.kind == InputEvent::KeyDown &&
-                   Key(static_cast<unsigned char>(press.code), true).matchesRelease(static_cast<unsigned char>(event.code));
+            return press.kind == InputEvent::KeyDown && Key(static_cast<unsigned char>(press.code), true)
+                                                            .matchesRelease(static_cast<unsigned char>(event.code));
         case InputEvent::SpecialUp:
             return press.kind == InputEvent::SpecialDown && press.code == event.code;
         case InputEvent::ButtonUp:
