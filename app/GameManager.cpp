@@ -8,11 +8,14 @@
 #include <thread>
 #include <utility>
 
+#include "app/Key.h"
 #include "app/KeyboardListener.h"
 #include "app/Level.h"
+#include "app/MessageQueue.h"
 #include "app/MouseMoveListener.h"
 #include "app/PadDriver.h"
 #include "overlay/CrosshairCursor.h"
+#include "overlay/MessageBox.h"
 #include "overlay/ScreenCounter.h"
 #include "overlay/ScreenTextPoint.h"
 #include "overlay/ScreenTimer.h"
@@ -99,7 +102,6 @@ GameManager::GameManager(int* argc, char** argv, PerformanceTimer::Counter clock
 {
     Platform::get().createWindow(argc, argv);
     buildOverlay();
-    playerName_ = "unknown";
     SceneObject::setViewConeAngle(viewConeAngle);
     fillBackgroundMusic();
     if (state_ == GameState::Uninitialized) handleCommand(GameCommand::Initialize);
@@ -160,6 +162,8 @@ void GameManager::buildOverlay()
     replayMark_->setPosition(0.5, 0.99);
     replayMark_->setSize(0.04);
     replayMark_->hide();
+
+    messageBox_ = std::make_unique<MessageBox>();
 }
 
 void GameManager::fillBackgroundMusic()
@@ -183,19 +187,36 @@ void GameManager::frame()
     lastWallMicros_ = wall;
     if (pads_ != nullptr) pads_->beforeFrame(wall);
     help_.setPadColumn(pads_ != nullptr && pads_->isConnected());
-    if (player_ != nullptr) {
+    if (player_ != nullptr)
         playNextRecordedFrame(wall);
-        return;
-    }
+    else if (MessageQueue::forPlayer().isEmpty())
+        playLiveFrame(real, wall);
+    // Behind a message the game waits for no frame; the sound layer's own thread keeps the
+    // music playing.
+    showWaitingMessage();
+}
+
+void GameManager::playLiveFrame(std::int64_t realMicros, std::int64_t wallMicros)
+{
     ReplayFrame frame;
-    frame.realMicros = real;
+    frame.realMicros = realMicros;
     frame.events = std::exchange(pendingInput_, {});
     playFrame(frame);
     if (pads_ != nullptr) pads_->afterFrame();
-    if (recorder_ != nullptr && wall - lastFlushWall_ >= flushInterval) {
+    if (recorder_ != nullptr && wallMicros - lastFlushWall_ >= flushInterval) {
         recorder_->flush();
-        lastFlushWall_ = wall;
+        lastFlushWall_ = wallMicros;
     }
+}
+
+// A message waits for the end of a replay, which no input may hold up.
+void GameManager::showWaitingMessage()
+{
+    const MessageQueue& messages = MessageQueue::forPlayer();
+    if (player_ != nullptr || messages.isEmpty())
+        messageBox_->hide();
+    else
+        messageBox_->show(messages.current().title, messages.current().text);
 }
 
 void GameManager::receive(const InputEvent& event)
@@ -204,10 +225,10 @@ void GameManager::receive(const InputEvent& event)
     if (event.kind == InputEvent::PointerMove || event.kind == InputEvent::ButtonDown ||
         event.kind == InputEvent::ButtonUp)
         pointer_ = event;
-    if (player_ == nullptr)
-        pendingInput_.push_back(event);
-    else
+    if (player_ != nullptr)
         controlPlayback(event);
+    else if (!MessageQueue::forPlayer().takeInput(event))
+        pendingInput_.push_back(event);
 }
 
 void GameManager::usePads(std::unique_ptr<GamePads> pads)
@@ -525,8 +546,9 @@ void GameManager::handleRunning(GameCommand command)
             state_ = GameState::Paused;
             break;
         case GameCommand::ShowHelp:
+            // Held as by P: a click that turns a page must not reach the weapons.
             help_.show();
-            timer_.setPaused(true);
+            stopTheWorld();
             helpFromPause_ = false;
             state_ = GameState::Help;
             break;
@@ -626,10 +648,13 @@ void GameManager::handleGameOver(GameCommand command)
 void GameManager::handleNameEntry(GameCommand command)
 {
     if (command == GameCommand::NameEntered) {
-        // An empty name would not read back from the highscore file: keep the last one.
+        // An emptied field is nobody's name (the table stores "unknown"), and the next entry
+        // offers the last name that was really typed.
         const std::string typed = nameField_->getText();
-        if (!typed.empty()) playerName_ = typed;
-        if (player_ == nullptr) keptRank_ = highscores_.add(gameLevel_, score_, playerName_);
+        if (player_ == nullptr) {
+            if (!typed.empty()) playerName_ = typed;
+            keptRank_ = highscores_.add(gameLevel_, score_, typed);
+        }
         command = GameCommand::Back;
     }
     if (command != GameCommand::Back) return;
@@ -656,12 +681,10 @@ void GameManager::leaveScreen()
         gameMenu_->show();
         state_ = GameState::GameMenu;
     } else if (state_ == GameState::Help) {
-        if (helpFromPause_) {
+        if (helpFromPause_)
             state_ = GameState::Paused;
-        } else {
-            timer_.setPaused(false);
-            state_ = GameState::Running;
-        }
+        else
+            resumeTheWorld();
     }
 }
 
@@ -839,6 +862,7 @@ void GameManager::endGame()
 void GameManager::startNameEntry()
 {
     Platform::get().setKeyRepeat(true);
+    nameField_->setText(playerName_);
     nameField_->show();
     namePrompt_->show();
     // The ship waits behind the prompt with its engine quiet.
@@ -906,6 +930,8 @@ void GameManager::keyReleased(unsigned char key)
 void GameManager::specialKeyPressed(int key)
 {
     requireInitialized();
+    // A virtual key (negative) repeats a key this manager has already heard.
+    if (key < 0 || Key::isModifier(key)) return;
     switch (state_) {
         case GameState::Running:
             if (key >= GLUT_KEY_F1 && key <= GLUT_KEY_F3) backgroundMusic().switchTo(key - GLUT_KEY_F1, true);

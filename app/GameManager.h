@@ -48,6 +48,7 @@ class Adjustable;
 class CrosshairCursor;
 class GamePads;
 class PadDriver;
+class MessageBox;
 class ScreenCounter;
 class ScreenTextPoint;
 class ScreenTimer;
@@ -81,8 +82,12 @@ public:
     // One frame from the window's idle callback: the input that arrived since the last one,
     // the real-time objects and music on the real step, then the world on the game step while a
     // game runs or shows its game-over message. While a replay plays, its next frame if due.
+    // While a message is shown (MessageQueue::forPlayer) no frame is played, so none is
+    // recorded and the game stands still as under a modal box; only the music goes on. A
+    // replay is never held: its messages wait for its end.
     void frame();
-    // Input from the window; it takes effect in the next frame.
+    // Input from the window; it takes effect in the next frame, but for the key press or click
+    // that dismisses a message, which goes nowhere else.
     void receive(const InputEvent& event);
     // Game pads from now on (none: null); they act through receive.
     void usePads(std::unique_ptr<GamePads> pads);
@@ -121,6 +126,7 @@ public:
     Menu* getGameMenu() const { return gameMenu_.get(); }
     ScreenTextPoint& getMessage() const { return *message_; }
     ScreenTextPoint& getNameField() const { return *nameField_; }
+    const MessageBox& getMessageBox() const { return *messageBox_; }
     const HelpScreen& getHelpScreen() const { return help_; }
     const HighscoreScreen& getHighscoreScreen() const { return highscoreScreen_; }
     HighscoreTable& getHighscoreTable() { return highscores_; }
@@ -154,6 +160,8 @@ private:
     void beginGame(const ReplayStart& start);
     void startNewGame(const ReplayStart& start);
     void endGame();
+    void playLiveFrame(std::int64_t realMicros, std::int64_t wallMicros);
+    void showWaitingMessage();
     void playFrame(const ReplayFrame& frame);
     void dispatch(InputEvent& event);
     int pickedRock(const InputEvent& event) const;
@@ -223,6 +231,7 @@ private:
     std::string specialStart_;
     std::function<void()> specialSetUp_;
     std::unique_ptr<ScreenTextPoint> replayMark_;
+    std::unique_ptr<MessageBox> messageBox_;
     ReplaySummary lastSummary_;
     int selectedLevel_ = 0;
     int gameLevel_ = 0;

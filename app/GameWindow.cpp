@@ -9,6 +9,7 @@
 
 #include "app/CommandLine.h"
 #include "app/GameManager.h"
+#include "app/MessageQueue.h"
 #include "app/WindowFocus.h"
 #include "scene/Background.h"
 #include "scene/SceneGraph.h"
@@ -73,6 +74,12 @@ void GameWindow::setSystemCursorVisible(bool visible)
 void GameWindow::showMessage(const std::string& title, const std::string& text)
 {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+    showInWindow(title, text);
+}
+
+void GameWindow::showInWindow(const std::string& title, const std::string& text)
+{
+    MessageQueue::forPlayer().push(title, text);
 }
 
 void GameWindow::exitProcess(int status) { std::exit(status); }

@@ -16,6 +16,8 @@ public:
     void setKeyRepeat(bool on) override;
     void setSystemCursorVisible(bool visible) override;
     void showMessage(const std::string& title, const std::string& text) override;
+    // Queued for the game manager to show (MessageQueue::forPlayer), even before it exists.
+    void showInWindow(const std::string& title, const std::string& text) override;
     void exitProcess(int status) override;
     // Asks the X server: the focus is on the window, or follows the pointer and the pointer
     // is in it.

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "scene/Platform.h"
+
 namespace {
 constexpr std::size_t maxNameLength = 99;  // longer lines end the reading of a file
 const std::string unknownName = "unknown";
@@ -112,8 +114,9 @@ bool HighscoreTable::keepDamagedCopy(const std::string& content) const
     std::ofstream out(copy, std::ios::binary);
     out << content;
     if (!out.flush()) return false;
-    std::fprintf(stderr, "The highscore file %s could not be read to its end; it is kept as %s\n", path_.c_str(),
-                 copy.c_str());
+    const std::string message = "The highscore file " + path_ + " could not be read to its end; it is kept as " + copy;
+    std::fprintf(stderr, "%s\n", message.c_str());
+    Platform::get().showInWindow("Error", message);
     return true;
 }
 

@@ -5,10 +5,11 @@
 // every new entry.
 //
 // The table keeps what the player has: a file that cannot be read to its end is first copied
-// aside ("<file>.damaged", or ".damaged.1", ...) before the readable part, however little, is
-// written back (a file that cannot be copied is left alone), a save writes a new file and then
-// replaces the old one, and a name is stored as it reads back: its first line, at most 99
-// characters, "unknown" when that is empty.
+// aside ("<file>.damaged", or ".damaged.1", ...), which the player is told on standard error
+// and in the window, before the readable part, however little, is written back (a file that
+// cannot be copied is left alone), a save writes a new file and then replaces the old one,
+// and a name is stored as it reads back: its first line, at most 99 characters, "unknown"
+// when that is empty.
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -1,5 +1,7 @@
 #include "app/Key.h"
 
+#include <GL/freeglut.h>
+
 #include <cctype>
 #include <cstring>
 
@@ -30,6 +32,11 @@ bool Key::matchesRelease(unsigned char character) const
 }
 
 bool Key::matchesSpecial(int code) const { return !isCharacter() && code == specialCode_; }
+
+bool Key::isModifier(int code)
+{
+    return code == GLUT_KEY_NUM_LOCK || (code >= GLUT_KEY_SHIFT_L && code <= GLUT_KEY_SUPER_R);
+}
 
 unsigned char Key::shiftCounterpart(unsigned char character)
 {

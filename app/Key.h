@@ -20,6 +20,9 @@ public:
     bool matchesRelease(unsigned char character) const;
     bool matchesSpecial(int code) const;
 
+    // Whether GLUT's special-key `code` is a modifier (Shift, Ctrl, Alt, Super, Num Lock):
+    // freeglut reports them as keys of their own, though a player does not mean them as such.
+    static bool isModifier(int code);
     // The character of the same physical key with Shift toggled (US layout), or 0.
     static unsigned char shiftCounterpart(unsigned char character);
 

@@ -67,6 +67,8 @@ double ScreenTextPoint::getWidth() const
     return width;
 }
 
+double ScreenTextPoint::lineWidth(const std::string& line) const { return font_->lineWidth(line); }
+
 double ScreenTextPoint::getHeight() const
 {
     return getSize() * (lineSpacing * static_cast<double>(lines_.size()) - 0.1);

@@ -47,6 +47,8 @@ public:
     virtual double getWidth() const;
     // size * (1.1 * lines - 0.1).
     virtual double getHeight() const;
+    // The width `line` would take in this text's font and size.
+    double lineWidth(const std::string& line) const;
 
     Color getColor() const { return font_->getColor(); }
     const std::vector<std::string>& getLines() const { return lines_; }

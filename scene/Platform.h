@@ -1,8 +1,8 @@
 #pragma once
 // Platform: the few window-system services the game needs, behind one small interface so
 // that the game runs headless. The real one is the GLUT window (app/GameWindow); until it is
-// installed, a null platform answers: no window, no cursor, messages on standard error, and
-// an exit request that is only recorded (tests read it back).
+// installed, a null platform answers: no window, no cursor, messages on standard error only,
+// and an exit request that is only recorded (tests read it back).
 #include <string>
 
 class Platform {
@@ -15,8 +15,12 @@ public:
     virtual void runMainLoop() = 0;
     virtual void setKeyRepeat(bool on) = 0;
     virtual void setSystemCursorVisible(bool visible) = 0;
-    // A message for the player that needs no answer (the BMP reader's errors).
+    // A message for the player that needs no answer (the BMP reader's errors): a line
+    // "title: text" on standard error, and the same in the window.
     virtual void showMessage(const std::string& title, const std::string& text) = 0;
+    // The message in the window only, for a caller that has reported it on standard error in
+    // words of its own.
+    virtual void showInWindow(const std::string& title, const std::string& text) = 0;
     virtual void exitProcess(int status) = 0;
     // Whether the window has the keyboard focus (game pads follow it); a platform without a
     // window always has it.
@@ -36,6 +40,7 @@ public:
     void setKeyRepeat(bool on) override { keyRepeat = on; }
     void setSystemCursorVisible(bool visible) override { systemCursorVisible = visible; }
     void showMessage(const std::string& title, const std::string& text) override;
+    void showInWindow(const std::string&, const std::string& text) override { lastMessage = text; }
     void exitProcess(int status) override { exitStatus = status; }
     bool hasFocus() const override { return focus; }
 

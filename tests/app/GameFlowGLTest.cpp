@@ -1,6 +1,6 @@
 // The game flow's state machine, row by row, with the real menus, screens and world under an
 // off-screen GL context. The game runs in a scratch folder, so its highscore file is its own.
-#include <GL/freeglut_std.h>
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,12 +9,18 @@
 #include "app/GameManager.h"
 #include "app/KeyboardListener.h"
 #include "app/Level.h"
+#include "app/MessageQueue.h"
 #include "app/Replay.h"
+#include "overlay/MessageBox.h"
 #include "overlay/ScreenTextPoint.h"
 #include "scene/Viewport.h"
 #include "sound/GameSounds.h"
 #include "tests/support/TestGame.h"
+#include "world/LaserGun.h"
+#include "world/Rocket.h"
+#include "world/Space.h"
 #include "world/SpaceManager.h"
+#include "world/SpaceShip.h"
 
 namespace {
 constexpr unsigned char escape = 27;
@@ -174,6 +180,23 @@ TEST_F(GameFlowGLTest, TheFirstGameOverWinsAndPointsAfterItAreLost)
     EXPECT_FALSE(loseJingle().isPaused());
 }
 
+TEST_F(GameFlowGLTest, HelpInAGameHoldsTheWeaponsAsAPauseDoes)
+{
+    startGame();
+    game->frame();  // the rails are ready once placed
+    SpaceShip* ship = game->getWorld()->getWorld()->getShip();
+    press('h');
+    dispatchMouseButtonPressed(GLUT_RIGHT_BUTTON, Pointer{});
+    dispatchMouseButtonPressed(GLUT_MIDDLE_BUTTON, Pointer{});
+    EXPECT_EQ(Rocket::registry().size(), 0u);
+    EXPECT_FALSE(ship->getLaserGun()->isFiring());
+    press(escape);
+    dispatchMouseButtonPressed(GLUT_RIGHT_BUTTON, Pointer{});
+    EXPECT_EQ(Rocket::registry().size(), 1u) << "a rocket goes once the game runs again";
+    EXPECT_FALSE(game->getWorld()->isPaused());
+    EXPECT_TRUE(ship->getLaserGun()->isFiring()) << "the button still held charges the laser on return";
+}
+
 TEST_F(GameFlowGLTest, ANewHighscoreIsEnteredByName)
 {
     startGame();
@@ -217,26 +240,23 @@ TEST_F(GameFlowGLTest, FinishingAGame)
     EXPECT_TRUE(game->getHighscoreTable().entries(0).empty()) << "ESC skips the entry";
 }
 
-TEST_F(GameFlowGLTest, AnEmptyNameKeepsTheLastOne)
+TEST_F(GameFlowGLTest, AnEmptiedNameIsUnknownAndTheFieldOffersTheLastTypedOne)
 {
-    for (int round = 0; round < 2; ++round) {
+    const std::pair<std::string, std::string> offeredAndTyped[] = {{"", "Ann"}, {"Ann", ""}, {"Ann", "Bob"}};
+    for (const auto& [offered, typed] : offeredAndTyped) {
         startGame();
-        game->addScore(1 + round);
+        game->addScore(1);
         game->gameEventOccurred(GameLost);
         press(escape);
         ASSERT_EQ(game->getState(), GameState::NameEntry);
-        if (round == 0) {
-            press('X');
-            EXPECT_EQ(game->getNameField().getText(), "X");
-            press(8);
-        } else {
-            EXPECT_EQ(game->getNameField().getText(), "") << "the field keeps its text between games";
-        }
+        EXPECT_EQ(game->getNameField().getText(), offered) << "before " << typed;
+        while (!game->getNameField().getText().empty()) press(8);
+        for (char c : typed) press(static_cast<unsigned char>(c));
         press(13);
     }
-    const auto& easy = game->getHighscoreTable().entries(0);
-    ASSERT_EQ(easy.size(), 2u);
-    EXPECT_EQ(easy[0].name, "unknown");
+    std::vector<std::string> names;
+    for (const HighscoreEntry& entry : game->getHighscoreTable().entries(0)) names.push_back(entry.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Ann", "unknown", "Bob"}));
 }
 
 TEST_F(GameFlowGLTest, VolumeKeysActOnTheMusicThatPlays)
@@ -314,6 +334,29 @@ std::optional<ReplaySummary> playBack(GameManager& game, const Replay& replay, s
 }
 }  // namespace
 
+TEST_F(GameFlowGLTest, InAGameEveryKeyTurnsOnePageAndAModifierNone)
+{
+    using E = InputEvent;
+    const auto stroke = [](E::Kind down, int code) { return std::vector<E>{{down, code}, {E::Kind(down + 1), code}}; };
+    std::vector<std::pair<std::vector<E>, int>> strokesAndPages;
+    for (unsigned char key : {'w', 'a', 's', 'd', 'x'}) strokesAndPages.push_back({stroke(E::KeyDown, key), 1});
+    for (int key : {GLUT_KEY_UP, GLUT_KEY_DOWN, GLUT_KEY_LEFT, GLUT_KEY_RIGHT, GLUT_KEY_F7})
+        strokesAndPages.push_back({stroke(E::SpecialDown, key), 1});
+    for (int key = GLUT_KEY_SHIFT_L; key <= GLUT_KEY_SUPER_R; ++key)
+        strokesAndPages.push_back({stroke(E::SpecialDown, key), 0});
+    strokesAndPages.push_back({stroke(E::SpecialDown, GLUT_KEY_NUM_LOCK), 0});
+    strokesAndPages.push_back({{{E::SpecialDown, GLUT_KEY_SHIFT_L}, {E::KeyDown, 'W'}, {E::KeyUp, 'w'}}, 1});
+
+    startGame();
+    send(*game, E::KeyDown, escape);
+    choose("highscores");
+    for (const auto& [events, pages] : strokesAndPages) {
+        const int before = game->getHighscoreScreen().shownLevel();
+        for (const E& event : events) send(*game, event.kind, event.code);
+        EXPECT_EQ(game->getHighscoreScreen().shownLevel(), (before + pages) % 4) << "key " << events[0].code;
+    }
+}
+
 TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWent)
 {
     game->fixSeed(5);
@@ -338,6 +381,44 @@ TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWent)
     EXPECT_NE(failure.find("diverged"), std::string::npos) << failure;
     EXPECT_EQ(game->getState(), GameState::MainMenu);
     EXPECT_EQ(game->getWorld(), nullptr);
+}
+
+TEST_F(GameFlowGLTest, AMessageHoldsTheGameAndItsDismissalGoesNowhereElse)
+{
+    MessageQueue& messages = MessageQueue::forPlayer();
+    game->fixSeed(7);
+    startGame();
+    for (int frame = 0; frame < 30; ++frame) send(*game, InputEvent::PointerMove, 0, 300 + frame, 200);
+    messages.push("Error", "first");
+    messages.push("Error", "second");
+    game->frame();
+    const double heldAt = game->getTimer().getElapsed();
+    EXPECT_EQ(game->getMessageBox().title().getText(), "Error");
+    send(*game, InputEvent::KeyDown, 'p');
+    send(*game, InputEvent::KeyUp, 'p');
+    send(*game, InputEvent::PointerMove, 0, 400, 300);
+    EXPECT_EQ(game->getMessageBox().text().getText(), "second");
+    EXPECT_EQ(game->getTimer().getElapsed(), heldAt) << "the world stood still";
+    send(*game, InputEvent::ButtonDown, GLUT_RIGHT_BUTTON, 320, 240);
+    send(*game, InputEvent::ButtonUp, GLUT_RIGHT_BUTTON, 320, 240);
+    EXPECT_FALSE(game->getMessageBox().isVisible());
+    EXPECT_EQ(game->getState(), GameState::Running) << "P dismissed the first message only";
+    EXPECT_EQ(Rocket::registry().size(), 0u) << "the click dismissed the second only";
+    EXPECT_GT(game->getTimer().getElapsed(), heldAt);
+    flyAndFinish(*game);
+
+    // The recording holds the game as it went on, so playback needs no box; one raised then
+    // waits for the end.
+    const Replay recorded = readReplay("last.replay");
+    messages.push("Error", "later");
+    game->playReplay(recorded, true);
+    game->frame();
+    EXPECT_FALSE(game->getMessageBox().isVisible());
+    while (game->isPlayingBack()) game->frame();
+    EXPECT_EQ(game->getLastSummary(), *recorded.end);
+    EXPECT_EQ(game->getMessageBox().text().getText(), "later");
+    send(*game, InputEvent::KeyDown, 'x');
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(GameFlowGLTest, AGameInTheTableKeepsItsReplayAndPlaybackWritesNoTable)

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/RecordingPlatform.h"
+
 namespace {
 class HighscoreTableTest : public ::testing::Test {
 protected:
@@ -87,6 +89,7 @@ TEST_F(HighscoreTableTest, UnsortedAndOverlongLevelsLoadAsTheTenBest)
 
 TEST_F(HighscoreTableTest, ADamagedFileKeepsWhatWasReadAndTheRestAside)
 {
+    const RecordingPlatform platform;
     const std::string damaged = "Ann\n400\nBob\n300 \nCy\n200\n\n";
     write(damaged);
     HighscoreTable table(path, 4);
@@ -109,6 +112,8 @@ TEST_F(HighscoreTableTest, ADamagedFileKeepsWhatWasReadAndTheRestAside)
     HighscoreTable fourth(path, 4);
     EXPECT_TRUE(fourth.entries(0).empty());
     EXPECT_FALSE(std::filesystem::exists(path + ".damaged.3"));
+    ASSERT_EQ(platform.messages.size(), 3u) << "the player is told of each copy in the window";
+    EXPECT_NE(platform.messages[2].find(path + ".damaged.2"), std::string::npos);
 }
 
 TEST_F(HighscoreTableTest, NamesThatWouldNotReadBack)

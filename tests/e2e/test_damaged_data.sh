@@ -2,9 +2,10 @@
 # The game with damaged, missing and unreadable data, as a player's disk might hold it, and no
 # sound card: it says what is wrong and plays on where it can, and never crashes. A damaged
 # sky box model leaves the sky black with one message; a cut-short sky texture gives the BMP
-# reader's message and a plain grey wall, a missing one no message at all; damaged sounds
-# and a missing sound card leave the game silent. A missing or damaged font, and a missing
-# or damaged model when a game starts, end the game cleanly with its report lines.
+# reader's message and a plain grey wall, a missing one no message at all; a message shows in
+# the window too, the same ones once. Damaged sounds and a missing sound card leave the game
+# silent. A missing or damaged font, and a missing or damaged model when a game starts, end
+# the game cleanly with its report lines.
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 export ALSOFT_DRIVERS=no-such-device  # OpenAL finds no output, as without a sound card
@@ -29,12 +30,19 @@ cut_short() {
 }
 
 # Runs the game for a while, with no sound card to find, and ends it; fails on any crash or
-# sanitizer report.
+# sanitizer report. Its $2 messages are shown in the window first, one box each, which
+# hold the game until a key dismisses them; $box is the first box, $shot the screen after.
 run_damaged_game() {
     start_game 3
     assert_alive
-    shot=$(screenshot "$1")
+    box=$(screenshot "$1-message")
     move_to 640 360
+    for _ in $(seq 1 "$2"); do
+        press_key space
+        sleep 0.3
+    done
+    shot=$(screenshot "$1")
+    assert_number "$(pixels_differing "$box" "$shot" 1024x200+128+260)" ">" 5000 "a message box"
     press_key w
     sleep 1
     assert_alive
@@ -46,7 +54,7 @@ run_damaged_game() {
 damage_data
 rm "$WORK/models/skybox"
 head -c 100 "$RUN_FOLDER/models/skybox" >"$WORK/models/skybox"
-run_damaged_game damaged-sky-box
+run_damaged_game damaged-sky-box 1
 grep -q '^Error: Cannot load the sky box: ' "$WORK/stderr.txt" ||
     fail "no message about the damaged sky box: $(cat "$WORK/stderr.txt")"
 [ "$(grep -c '^Error:' "$WORK/stderr.txt")" = 1 ] || fail "more than one message: $(cat "$WORK/stderr.txt")"
@@ -55,7 +63,7 @@ assert_number "$(mean_brightness "$shot")" "<" 0.01 "black sky"
 damage_data
 rm "$WORK/models/sky_back.bmp"
 for wall in front left right top bottom; do cut_short "models/sky_$wall.bmp" 5000; done
-run_damaged_game damaged-sky-texture
+run_damaged_game damaged-sky-texture 1
 [ "$(grep -c '^Error: Image file conversion error\.$' "$WORK/stderr.txt")" = 5 ] ||
     fail "not one message for each cut-short texture: $(cat "$WORK/stderr.txt")"
 [ "$(grep -c '^Error:' "$WORK/stderr.txt")" = 5 ] || fail "a message for the missing texture: $(cat "$WORK/stderr.txt")"

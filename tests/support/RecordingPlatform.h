@@ -20,6 +20,7 @@ public:
         messages.push_back(text);
         lastMessage = text;
     }
+    void showInWindow(const std::string& title, const std::string& text) override { showMessage(title, text); }
 
     std::vector<std::string> titles;
     std::vector<std::string> messages;
