@@ -16,6 +16,7 @@
 #include "scene/Model.h"
 #include "scene/ModelFile.h"
 #include "scene/SceneGraph.h"
+#include "tests/support/Expect.h"
 #include "tests/support/GLContext.h"
 #include "tests/support/ModelBytes.h"
 #include "tests/support/SceneGLTest.h"
@@ -181,12 +182,7 @@ TEST_F(ModelGLTest, AFailedLoadLeavesNoEntryAndIsReadAgain)
 {
     useModelsIn(folder);
     writeFile("models/retry", std::vector<unsigned char>(16, 1));
-    try {
-        Model::loadModelData("retry");
-        FAIL();
-    } catch (const GameError& error) {
-        EXPECT_STREQ(error.what(), "Can\x60t load Indices");
-    }
+    EXPECT_GAME_ERROR(Model::loadModelData("retry"), "Can\x60t load Indices");
     ModelBytes::square(1).write("models/retry");
     EXPECT_NE(Model::loadModelData("retry"), nullptr);
 }
