@@ -4,7 +4,6 @@
 
 #include <limits>
 
-#include "scene/GameError.h"
 #include "tests/support/Expect.h"
 #include "tests/support/TemporaryFolder.h"
 

@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/Expect.h"
-
 #include <cmath>
 #include <limits>
 
+#include "tests/support/Expect.h"
 #include "world/Random.h"
 
 namespace {

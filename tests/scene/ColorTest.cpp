@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/Expect.h"
-
 #include "scene/ByteColor.h"
-#include "scene/GameError.h"
+#include "tests/support/Expect.h"
 
 TEST(ColorTest, BlendNormalisesItsParameter)
 {

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/Expect.h"
-
 #include "tests/support/TestObjects.h"
-
 
 TEST(DynamicSceneObjectTest, EveryTransformOrderAndItsInverse)
 {

@@ -1,25 +1,10 @@
+// What the GL matrix stack cannot show (MatrixGLTest compares the builders and the product
+// with it): the perspective divide, axes, scales, the rotation part and degenerate input.
 #include "scene/Matrix.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/support/Expect.h"
-
-TEST(MatrixTest, ProductAppliesRightFactorFirst)
-{
-    const Matrix m = Matrix::translation(1, 0, 0) * Matrix::scaling(2, 2, 2);
-    const Vector p = m.apply({1, 1, 1});
-    EXPECT_DOUBLE_EQ(p.x(), 3);
-    EXPECT_DOUBLE_EQ(p.y(), 2);
-}
-
-TEST(MatrixTest, RotationTurnsXTowardY)
-{
-    const Vector p = Matrix::rotation(90, 0, 0, 1).apply({1, 0, 0});
-    EXPECT_NEAR(p.x(), 0, 1e-15);
-    EXPECT_NEAR(p.y(), 1, 1e-15);
-    EXPECT_TRUE(near(Matrix::rotation(30, 0, 0, 0), Matrix::identity()));
-    EXPECT_TRUE(near(Matrix::rotation(30, 0, 0, 2), Matrix::rotation(30, 0, 0, 1)));
-}
 
 TEST(MatrixTest, ApplyDividesOnlyWhenWIsNotOne)
 {

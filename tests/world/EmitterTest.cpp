@@ -3,10 +3,9 @@
 // drift, growth and fading of clouds.
 #include <gtest/gtest.h>
 
-#include "tests/support/Expect.h"
-
 #include <vector>
 
+#include "tests/support/Expect.h"
 #include "tests/support/TestObjects.h"
 #include "world/Cloud.h"
 #include "world/SceneObjectEmitterPair.h"
