@@ -13,48 +13,12 @@
 #include "overlay/ScreenTextPoint.h"
 #include "scene/Viewport.h"
 #include "sound/GameSounds.h"
-#include "tests/support/DataFolder.h"
-#include "tests/support/RecordingPlatform.h"
-#include "tests/support/TemporaryFolder.h"
+#include "tests/support/GameStage.h"
 #include "world/SpaceManager.h"
 
 namespace {
-constexpr unsigned char escape = 27;
-
-class GameFlowGLTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (const char* data : {"models", "fonts", "Sound"})
-            std::filesystem::create_directory_symlink(std::filesystem::absolute(DataFolder::path(data)),
-                                                      folder.path() / data);
-        folder.enter();
-        int argc = 1;
-        char name[] = "rubblestorm";
-        char* argv[] = {name, nullptr};
-        // Every look at the clock finds a frame of 1/60 s gone by.
-        GameManager::initialize(&argc, argv, [this] { return clockNanoseconds += 16'666'667; });
-        game = GameManager::getInstance();
-    }
-    void TearDown() override { GameManager::shutdown(); }
-
-    void press(unsigned char key)
-    {
-        dispatchKeyPressed(key);
-        dispatchKeyReleased(key);
-    }
-    void choose(const std::string& key) { game->menuEntrySelected(key); }
-    void startGame()
-    {
-        choose("start");
-        ASSERT_EQ(game->getState(), GameState::Running);
-    }
-
-    TemporaryFolder folder;
-    RecordingPlatform platform;
-    std::int64_t clockNanoseconds = 0;
-    GameManager* game = nullptr;
-};
+constexpr unsigned char escape = GameStage::escape;
+using GameFlowGLTest = GameStage;
 }  // namespace
 
 TEST_F(GameFlowGLTest, StartsInTheMainMenuWithItsMusic)
@@ -280,12 +244,16 @@ TEST_F(GameFlowGLTest, TheWorldAdvancesOnlyWhileTheGameRunsOrShowsItsEnd)
     game->frame();
     press('p');
     const double pausedAt = game->getTimer().getElapsed();
+    const std::uint64_t pausedWorld = game->worldChecksum();
     for (int i = 0; i < 3; ++i) game->frame();
     EXPECT_EQ(game->getTimer().getElapsed(), pausedAt);
+    EXPECT_EQ(game->worldChecksum(), pausedWorld);
     press('p');
     game->gameEventOccurred(GameLost);
-    game->frame();  // the world keeps moving behind the message
+    const std::uint64_t lostWorld = game->worldChecksum();
+    game->frame();
     EXPECT_EQ(game->getState(), GameState::Lost);
+    EXPECT_NE(game->worldChecksum(), lostWorld) << "the world keeps moving behind the message";
 }
 
 namespace {
