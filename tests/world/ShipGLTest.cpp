@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "app/KeyboardListener.h"
+#include "overlay/TargetPointer.h"
 #include "sound/GameSounds.h"
 #include "tests/support/GLContext.h"
 #include "tests/support/TestWorld.h"
@@ -101,6 +102,26 @@ TEST(ShipGLTest, MouseButtonsFireAndAShortMiddleClickSelects)
     EXPECT_FALSE(test.ship()->getProjectileGun()->isFiring());
     test.press(SpaceManager::RightButton, x, y);
     EXPECT_EQ(test.ship()->getRocketGun()->getLeftCount(), 15);
+    GLContext::resize(640, 480);
+}
+
+TEST(ShipGLTest, ARocketFiredAtARocksLeadPointerGoesForThatRock)
+{
+    TestWorld test;
+    GLContext::resize(1280, 720);
+    test.run(0.1);
+    Asteroid* rock = test.addAsteroid(1.0, 0, {-4, 0, -12}, {3, 0, 0});  // crossing: led well ahead
+    rock->setSelected(true);
+    test.run(0.1);
+    TargetPointer* lead = rock->getTargetPointer();
+    ASSERT_NE(lead, nullptr);
+    const Vector at = test.world()->getCamera()->getViewProjectionMatrix().apply(lead->getAbsolutePosition());
+    const int x = static_cast<int>((at.x() + 1) / 2 * 1280), y = static_cast<int>((1 - at.y()) / 2 * 720);
+    ASSERT_GT((lead->getAbsolutePosition() - rock->getAbsolutePosition()).length(), 1.5) << "clear of the rock";
+    test.press(SpaceManager::RightButton, x, y);
+    test.run(0.1);
+    ASSERT_EQ(Rocket::registry().size(), 1u);
+    EXPECT_EQ(Rocket::registry().snapshot()[0]->getTarget(), rock) << "the rocket goes for the rock";
     GLContext::resize(640, 480);
 }
 
