@@ -84,7 +84,13 @@ INSTANTIATE_TEST_SUITE_P(
         Row{{"start", "lost", "esc"}, S::MainMenu, World::None, any, false},
         Row{{"start", "points", "lost", "esc"}, S::NameEntry, World::Any, any, false},
         Row{{"start", "won", "esc"}, S::MainMenu, World::None, any, false},
-        Row{{"start", "points", "won", "esc", "esc"}, S::MainMenu, World::None, any, false}));
+        Row{{"start", "points", "won", "esc", "esc"}, S::MainMenu, World::None, any, false}),
+    [](const auto& info) {
+        std::string name = info.param.path.empty() ? "nothing" : "";
+        for (const std::string& step : info.param.path)
+            name += (name.empty() ? "" : "_") + step.substr(step.find(':') + 1);
+        return name + "_" + std::to_string(info.index);
+    });
 
 using GameMusicGLTest = GameStage;
 
