@@ -31,13 +31,20 @@ struct GameStatesGLTest : GameStage, ::testing::WithParamInterface<Row> {
     void walk(const std::vector<std::string>& path)
     {
         for (const std::string& step : path) {
-            if (step == "start") startGame();
-            else if (step == "lost") game->gameEventOccurred(GameLost);
-            else if (step == "won") game->gameEventOccurred(GameWon);
-            else if (step == "points") game->addScore(50);
-            else if (step == "esc") press(escape);
-            else if (step.rfind("menu:", 0) == 0) choose(step.substr(5));
-            else press(static_cast<unsigned char>(step[0]));
+            if (step == "start")
+                startGame();
+            else if (step == "lost")
+                game->gameEventOccurred(GameLost);
+            else if (step == "won")
+                game->gameEventOccurred(GameWon);
+            else if (step == "points")
+                game->addScore(50);
+            else if (step == "esc")
+                press(escape);
+            else if (step.rfind("menu:", 0) == 0)
+                choose(step.substr(5));
+            else
+                press(static_cast<unsigned char>(step[0]));
             game->frame();
         }
     }
@@ -59,32 +66,31 @@ TEST_P(GameStatesGLTest, ThePathEndsInItsStateWithItsEffects)
 using S = GameState;
 INSTANTIATE_TEST_SUITE_P(
     Flow, GameStatesGLTest,
-    ::testing::Values(
-        Row{{}, S::MainMenu, World::None, true, false},
-        Row{{"menu:help"}, S::Help, World::None, any, false},
-        Row{{"menu:help", "esc"}, S::MainMenu, World::None, any, false},
-        Row{{"menu:credits", "esc"}, S::MainMenu, World::None, any, false},
-        Row{{"menu:highscores", "esc"}, S::MainMenu, World::None, any, false},
-        Row{{"start"}, S::Running, World::Running, false, false},
-        Row{{"start", "p"}, S::Paused, World::Paused, true, false},
-        Row{{"start", "p", "p"}, S::Running, World::Running, false, false},
-        Row{{"start", "p", "esc"}, S::GameMenu, World::Paused, true, true},
-        Row{{"start", "p", "esc", "esc"}, S::Running, World::Running, false, false},
-        Row{{"start", "p", "h"}, S::Help, World::Paused, true, false},
-        Row{{"start", "p", "h", "esc"}, S::Paused, World::Paused, true, false},
-        Row{{"start", "h"}, S::Help, World::Any, true, false},
-        Row{{"start", "h", "esc"}, S::Running, World::Running, false, false},
-        Row{{"start", "esc"}, S::GameMenu, World::Paused, true, true},
-        Row{{"start", "esc", "p"}, S::GameMenu, World::Paused, true, true},
-        Row{{"start", "esc", "menu:resume"}, S::Running, World::Running, false, false},
-        Row{{"start", "esc", "menu:help", "esc"}, S::GameMenu, World::Paused, true, true},
-        Row{{"start", "esc", "menu:finish"}, S::MainMenu, World::None, any, false},
-        Row{{"start", "points", "esc", "menu:finish"}, S::NameEntry, World::Any, any, false},
-        Row{{"start", "lost"}, S::Lost, World::Running, false, false},
-        Row{{"start", "lost", "esc"}, S::MainMenu, World::None, any, false},
-        Row{{"start", "points", "lost", "esc"}, S::NameEntry, World::Any, any, false},
-        Row{{"start", "won", "esc"}, S::MainMenu, World::None, any, false},
-        Row{{"start", "points", "won", "esc", "esc"}, S::MainMenu, World::None, any, false}),
+    ::testing::Values(Row{{}, S::MainMenu, World::None, true, false},
+                      Row{{"menu:help"}, S::Help, World::None, any, false},
+                      Row{{"menu:help", "esc"}, S::MainMenu, World::None, any, false},
+                      Row{{"menu:credits", "esc"}, S::MainMenu, World::None, any, false},
+                      Row{{"menu:highscores", "esc"}, S::MainMenu, World::None, any, false},
+                      Row{{"start"}, S::Running, World::Running, false, false},
+                      Row{{"start", "p"}, S::Paused, World::Paused, true, false},
+                      Row{{"start", "p", "p"}, S::Running, World::Running, false, false},
+                      Row{{"start", "p", "esc"}, S::GameMenu, World::Paused, true, true},
+                      Row{{"start", "p", "esc", "esc"}, S::Running, World::Running, false, false},
+                      Row{{"start", "p", "h"}, S::Help, World::Paused, true, false},
+                      Row{{"start", "p", "h", "esc"}, S::Paused, World::Paused, true, false},
+                      Row{{"start", "h"}, S::Help, World::Any, true, false},
+                      Row{{"start", "h", "esc"}, S::Running, World::Running, false, false},
+                      Row{{"start", "esc"}, S::GameMenu, World::Paused, true, true},
+                      Row{{"start", "esc", "p"}, S::GameMenu, World::Paused, true, true},
+                      Row{{"start", "esc", "menu:resume"}, S::Running, World::Running, false, false},
+                      Row{{"start", "esc", "menu:help", "esc"}, S::GameMenu, World::Paused, true, true},
+                      Row{{"start", "esc", "menu:finish"}, S::MainMenu, World::None, any, false},
+                      Row{{"start", "points", "esc", "menu:finish"}, S::NameEntry, World::Any, any, false},
+                      Row{{"start", "lost"}, S::Lost, World::Running, false, false},
+                      Row{{"start", "lost", "esc"}, S::MainMenu, World::None, any, false},
+                      Row{{"start", "points", "lost", "esc"}, S::NameEntry, World::Any, any, false},
+                      Row{{"start", "won", "esc"}, S::MainMenu, World::None, any, false},
+                      Row{{"start", "points", "won", "esc", "esc"}, S::MainMenu, World::None, any, false}),
     [](const auto& info) {
         std::string name = info.param.path.empty() ? "nothing" : "";
         for (const std::string& step : info.param.path)

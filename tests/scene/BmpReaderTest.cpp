@@ -98,34 +98,34 @@ Bytes patched(BmpBytes layout, std::size_t at, std::uint32_t value, int size)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BmpDamageTest,
-    ::testing::Values(
-        Damage{"modernHeader", [] { return patched({}, 14, 108, 4); }, "Unknown DIB file format."},
-        Damage{"rowsMissing",
-               [] {
-                   Bytes bytes = BmpBytes{.width = 2, .height = 2}.bytes();
-                   bytes.resize(bytes.size() - 8);
-                   return bytes;
-               },
-               "Image file conversion error."},
-        Damage{"gigapixels",
-               [] {
-                   Bytes bytes = patched({}, 18, 65536, 4);
-                   patch(bytes, 22, 65536, 4);
-                   return bytes;
-               },
-               "Out of memory."},
-        Damage{"runLengthGigapixels",
-               [] {
-                   Bytes bytes = patched({.bits = 8, .compression = BmpBytes::RunLength8}, 18, 65536, 4);
-                   patch(bytes, 22, 65536, 4);
-                   return bytes;
-               },
-               "Out of memory."},
-        Damage{"noBits", [] { return patched({}, 28, 0, 2); }, "Image file conversion error."},
-        Damage{"twoBits", [] { return patched({}, 28, 2, 2); }, "Image file conversion error."},
-        Damage{"sixtyFourBits", [] { return patched({}, 28, 64, 2); }, "Image file conversion error."},
-        Damage{"topDownRunLength", [] { return patched({.bits = 8, .compression = BmpBytes::RunLength8}, 22, -3, 4); },
-               "Image file conversion error."}),
+    ::testing::Values(Damage{"modernHeader", [] { return patched({}, 14, 108, 4); }, "Unknown DIB file format."},
+                      Damage{"rowsMissing",
+                             [] {
+                                 Bytes bytes = BmpBytes{.width = 2, .height = 2}.bytes();
+                                 bytes.resize(bytes.size() - 8);
+                                 return bytes;
+                             },
+                             "Image file conversion error."},
+                      Damage{"gigapixels",
+                             [] {
+                                 Bytes bytes = patched({}, 18, 65536, 4);
+                                 patch(bytes, 22, 65536, 4);
+                                 return bytes;
+                             },
+                             "Out of memory."},
+                      Damage{"runLengthGigapixels",
+                             [] {
+                                 Bytes bytes = patched({.bits = 8, .compression = BmpBytes::RunLength8}, 18, 65536, 4);
+                                 patch(bytes, 22, 65536, 4);
+                                 return bytes;
+                             },
+                             "Out of memory."},
+                      Damage{"noBits", [] { return patched({}, 28, 0, 2); }, "Image file conversion error."},
+                      Damage{"twoBits", [] { return patched({}, 28, 2, 2); }, "Image file conversion error."},
+                      Damage{"sixtyFourBits", [] { return patched({}, 28, 64, 2); }, "Image file conversion error."},
+                      Damage{"topDownRunLength",
+                             [] { return patched({.bits = 8, .compression = BmpBytes::RunLength8}, 22, -3, 4); },
+                             "Image file conversion error."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BmpReaderTest, WhatCannotBeOpenedIsNamed)
@@ -139,10 +139,10 @@ TEST_F(BmpReaderTest, WhatCannotBeOpenedIsNamed)
 TEST_F(BmpReaderTest, EveryCutShortFileGivesAMessage)
 {
     // Rows of 10 bytes are stored as 12; the last row may lose its padding and still load.
-    for (const auto& [layout, spare] : {std::pair{BmpBytes{.width = 10, .height = 4, .bits = 8}, std::size_t{2}},
-                                        std::pair{BmpBytes{.width = 10, .height = 4, .bits = 8,
-                                                           .compression = BmpBytes::RunLength8},
-                                                  std::size_t{0}}}) {
+    for (const auto& [layout, spare] :
+         {std::pair{BmpBytes{.width = 10, .height = 4, .bits = 8}, std::size_t{2}},
+          std::pair{BmpBytes{.width = 10, .height = 4, .bits = 8, .compression = BmpBytes::RunLength8},
+                    std::size_t{0}}}) {
         const Bytes bytes = layout.bytes();
         for (std::size_t length = 0; length < bytes.size() - spare; ++length) {
             writeFile(folder.file("cut.bmp"), Bytes(bytes.begin(), bytes.begin() + length));

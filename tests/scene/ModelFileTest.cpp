@@ -78,12 +78,14 @@ TEST_F(ModelFileTest, DamagedModelsAreRefusedBeforeAnythingReadsOutOfBounds)
     ModelBytes pastVertices = ModelBytes::square(1);
     pastVertices.indices[4] = 4;  // four vertices: 0 to 3
     pastVertices.write(path());
-    EXPECT_EQ(GAME_ERROR_OF(ModelFile::read(path())), "Model file " + path() + " is damaged: index 4 points past its 4 vertices");
+    EXPECT_EQ(GAME_ERROR_OF(ModelFile::read(path())),
+              "Model file " + path() + " is damaged: index 4 points past its 4 vertices");
 
     ModelBytes pastIndices = ModelBytes::square(1);
     pastIndices.groups[0] = {"", 1, 2};  // triangles 1 and 2 of two
     pastIndices.write(path());
-    EXPECT_EQ(GAME_ERROR_OF(ModelFile::read(path())), "Model file " + path() + " is damaged: group 0 reaches past its 6 indices");
+    EXPECT_EQ(GAME_ERROR_OF(ModelFile::read(path())),
+              "Model file " + path() + " is damaged: group 0 reaches past its 6 indices");
 
     ModelBytes backwards = ModelBytes::square(1);
     backwards.groups[0] = {"", -1, 1};
@@ -93,7 +95,8 @@ TEST_F(ModelFileTest, DamagedModelsAreRefusedBeforeAnythingReadsOutOfBounds)
     ModelBytes notANumber = ModelBytes::square(1);
     notANumber.normals[3][1] = std::numeric_limits<double>::quiet_NaN();
     notANumber.write(path());
-    EXPECT_EQ(GAME_ERROR_OF(ModelFile::read(path())), "Model file " + path() + " is damaged: vertex 3 is not a finite number");
+    EXPECT_EQ(GAME_ERROR_OF(ModelFile::read(path())),
+              "Model file " + path() + " is damaged: vertex 3 is not a finite number");
 
     // Counts that promise far more than the file holds cost no memory: the block takes what
     // is there, and the next one finds nothing.

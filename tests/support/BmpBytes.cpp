@@ -181,6 +181,6 @@ std::vector<unsigned char> BmpBytes::bytes() const
 void BmpBytes::write(const std::string& path) const
 {
     const Bytes data = bytes();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data.data()),
-                                                static_cast<std::streamsize>(data.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
 }

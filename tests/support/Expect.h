@@ -12,14 +12,14 @@
 #include "scene/Vector.h"
 
 // The message a statement throws as GameError, "(no error)" if it throws none.
-#define GAME_ERROR_OF(statement)                \
-    [&]() -> std::string {                      \
-        try {                                   \
-            statement;                          \
-        } catch (const GameError& gameError) {  \
-            return gameError.what();            \
-        }                                       \
-        return "(no error)";                    \
+#define GAME_ERROR_OF(statement)               \
+    [&]() -> std::string {                     \
+        try {                                  \
+            statement;                         \
+        } catch (const GameError& gameError) { \
+            return gameError.what();           \
+        }                                      \
+        return "(no error)";                   \
     }()
 
 #define EXPECT_GAME_ERROR(statement, message) EXPECT_EQ(GAME_ERROR_OF(statement), std::string(message)) << #statement
@@ -37,7 +37,9 @@ template <class Elements>
 
 inline ::testing::AssertionResult near(const Vector& got, const Vector& want, double tolerance = 1e-9)
 {
-    const auto element = [](const Vector& v) { return [&v](int i) { return i == 0 ? v.x() : i == 1 ? v.y() : v.z(); }; };
+    const auto element = [](const Vector& v) {
+        return [&v](int i) { return i == 0 ? v.x() : i == 1 ? v.y() : v.z(); };
+    };
     return testing_near::near(element(got), element(want), 3, tolerance);
 }
 

@@ -1,9 +1,9 @@
 #include "tests/support/GLContext.h"
 
-#include <algorithm>
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
+#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,15 +72,9 @@ void resize(int width, int height)
     if (!makePbuffer(width, height)) std::fprintf(stderr, "GLContext: cannot resize to %dx%d\n", width, height);
 }
 
-int width()
-{
-    return currentWidth;
-}
+int width() { return currentWidth; }
 
-int height()
-{
-    return currentHeight;
-}
+int height() { return currentHeight; }
 
 void destroy()
 {

@@ -63,7 +63,4 @@ void TemporarySoundFolder::writeBytes(const std::string& fileName, const std::st
     std::ofstream(soundFile(fileName), std::ios::binary) << bytes;
 }
 
-void TemporarySoundFolder::remove(const std::string& fileName) const
-{
-    std::filesystem::remove(soundFile(fileName));
-}
+void TemporarySoundFolder::remove(const std::string& fileName) const { std::filesystem::remove(soundFile(fileName)); }

@@ -29,7 +29,8 @@ const Model& model(const std::string& name)
 {
     static std::map<std::string, Model> cache;
     auto found = cache.find(name);
-    if (found == cache.end()) found = cache.emplace(name, Model{ModelFile::read(DataFolder::path("models/" + name))}).first;
+    if (found == cache.end())
+        found = cache.emplace(name, Model{ModelFile::read(DataFolder::path("models/" + name))}).first;
     return found->second;
 }
 
@@ -201,7 +202,8 @@ TEST(ModelFilesTest, SkyBoxLiesInsideTheViewVolumeAndItsFacesAgreeAlongEveryEdge
         for (int t = g.firstTriangle; t < g.firstTriangle + g.triangleCount; ++t)
             for (int k = 0; k < 3; ++k) {
                 const int i = m.file.indices[3 * t + k], j = m.file.indices[3 * t + (k + 1) % 3];
-                edges.push_back({gi, m.vertex(i), m.vertex(j), m.file.textureCoordinates[i], m.file.textureCoordinates[j]});
+                edges.push_back(
+                    {gi, m.vertex(i), m.vertex(j), m.file.textureCoordinates[i], m.file.textureCoordinates[j]});
             }
     }
     int shared = 0;
@@ -220,8 +222,9 @@ TEST(ModelFilesTest, SkyBoxLiesInsideTheViewVolumeAndItsFacesAgreeAlongEveryEdge
             for (int s = 0; s <= samples; ++s) {
                 const double t = static_cast<double>(s) / samples, u = reversed ? 1.0 - t : t;
                 for (int c = 0; c < 3; ++c)
-                    total += std::abs(sample(pe, e.ua[0] + (e.ub[0] - e.ua[0]) * t, e.ua[1] + (e.ub[1] - e.ua[1]) * t, c) -
-                                      sample(pf, f.ua[0] + (f.ub[0] - f.ua[0]) * u, f.ua[1] + (f.ub[1] - f.ua[1]) * u, c));
+                    total +=
+                        std::abs(sample(pe, e.ua[0] + (e.ub[0] - e.ua[0]) * t, e.ua[1] + (e.ub[1] - e.ua[1]) * t, c) -
+                                 sample(pf, f.ua[0] + (f.ub[0] - f.ua[0]) * u, f.ua[1] + (f.ub[1] - f.ua[1]) * u, c));
             }
             worst = std::max(worst, total / (3.0 * (samples + 1)));
         }

@@ -271,7 +271,7 @@ TEST(WeaponsGLTest, TheLaserChargesThenHurtsEveryRockOnItsLineWithinItsRange)
     Asteroid* near = test.addAsteroid(1.0, 0, {0, 0, -8}, drift);
     Asteroid* far = test.addAsteroid(1.0, 1, {0, 0.3, -14});
     Asteroid* beyond = test.addAsteroid(1.0, 1, {0, -0.3, -17.5});  // its sphere reaches into the range
-    Asteroid* beside = test.addAsteroid(1.0, 0, {1.5, 0, 0.2});  // just behind the beam's start
+    Asteroid* beside = test.addAsteroid(1.0, 0, {1.5, 0, 0.2});     // just behind the beam's start
     LaserGun* gun = test.ship()->getLaserGun();
     Laser* laser = gun->getLaser();
     test.advanceClock(5.0);
