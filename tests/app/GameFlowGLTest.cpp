@@ -15,7 +15,7 @@
 #include "overlay/ScreenTextPoint.h"
 #include "scene/Viewport.h"
 #include "sound/GameSounds.h"
-#include "tests/support/TestGame.h"
+#include "tests/support/GameStage.h"
 #include "world/LaserGun.h"
 #include "world/Rocket.h"
 #include "world/Space.h"
@@ -23,26 +23,8 @@
 #include "world/SpaceShip.h"
 
 namespace {
-constexpr unsigned char escape = 27;
-
-class GameFlowGLTest : public ::testing::Test {
-protected:
-    void press(unsigned char key)
-    {
-        dispatchKeyPressed(key);
-        dispatchKeyReleased(key);
-    }
-    void choose(const std::string& key) { game->menuEntrySelected(key); }
-    void startGame()
-    {
-        choose("start");
-        ASSERT_EQ(game->getState(), GameState::Running);
-    }
-
-    TestGame testGame;
-    RecordingPlatform& platform = testGame.platform;
-    GameManager* game = testGame.game;
-};
+constexpr unsigned char escape = GameStage::escape;
+using GameFlowGLTest = GameStage;
 }  // namespace
 
 TEST_F(GameFlowGLTest, StartsInTheMainMenuWithItsMusic)
@@ -282,12 +264,16 @@ TEST_F(GameFlowGLTest, TheWorldAdvancesOnlyWhileTheGameRunsOrShowsItsEnd)
     game->frame();
     press('p');
     const double pausedAt = game->getTimer().getElapsed();
+    const std::uint64_t pausedWorld = game->worldChecksum();
     for (int i = 0; i < 3; ++i) game->frame();
     EXPECT_EQ(game->getTimer().getElapsed(), pausedAt);
+    EXPECT_EQ(game->worldChecksum(), pausedWorld);
     press('p');
     game->gameEventOccurred(GameLost);
-    game->frame();  // the world keeps moving behind the message
+    const std::uint64_t lostWorld = game->worldChecksum();
+    game->frame();
     EXPECT_EQ(game->getState(), GameState::Lost);
+    EXPECT_NE(game->worldChecksum(), lostWorld) << "the world keeps moving behind the message";
 }
 
 namespace {

@@ -7,21 +7,11 @@
 #include <sstream>
 
 #include "tests/support/RecordingPlatform.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace {
 class HighscoreTableTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder =
-            std::filesystem::temp_directory_path() / ("highscores-" + std::to_string(::getpid()) + "-" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        path = (folder / "highscores.dat").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     void write(const std::string& content) const { std::ofstream(path, std::ios::binary) << content; }
     static std::string read(const std::string& file)
     {
@@ -31,8 +21,8 @@ protected:
         return text.str();
     }
 
-    std::filesystem::path folder;
-    std::string path;
+    TemporaryFolder folder;
+    std::string path = folder.file("highscores.dat");
 };
 }  // namespace
 
@@ -152,8 +142,8 @@ TEST_F(HighscoreTableTest, NamesThatWouldNotReadBack)
 
 TEST_F(HighscoreTableTest, AFailedSaveKeepsTheTableInMemory)
 {
-    HighscoreTable table((folder / "missing" / "highscores.dat").string(), 4);
+    HighscoreTable table((folder.path() / "missing" / "highscores.dat").string(), 4);
     table.add(0, 10, "Gus");
     ASSERT_EQ(table.entries(0).size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
 }

@@ -9,6 +9,8 @@
 
 #include "app/MouseButtonListener.h"
 #include "app/MouseMoveListener.h"
+#include "sound/GameSounds.h"
+#include "sound/SoundSystem.h"
 #include "tests/support/GLContext.h"
 
 namespace {
@@ -24,6 +26,23 @@ struct Chooser : MenuEventListener {
     std::vector<std::string> chosen;
     Menu* menu = nullptr;
     bool deleteOnChoice = false;
+};
+
+// Counts the effects played while it is the sound device.
+struct PlayCounter final : SoundDevice {
+    PlayCounter() { selectSample(); }  // loaded on the device before, as in the game
+    bool isSilent() const override { return false; }
+    SampleId loadSample(const std::string&) override { return {}; }
+    ChannelId playSample(SampleId, int) override { return ++plays, ChannelId{}; }
+    StreamId openStream(const std::string&, bool) override { return {}; }
+    ChannelId playStream(StreamId, int) override { return {}; }
+    void stopStream(StreamId) override {}
+    void closeStream(StreamId) override {}
+    void setVolume(ChannelId, int) override {}
+    void setPaused(ChannelId, bool) override {}
+    bool isActive(ChannelId) override { return false; }
+    void update() override {}
+    int plays = 0;
 };
 
 // Window pixels (origin top left) of an overlay point, for the 640 x 480 test viewport.
@@ -81,6 +100,25 @@ TEST_F(MenuGLTest, ThePointerHighlightsTheEntryUnderIt)
     pointAt(0.98, help->getY());  // in its band but beside its text
     EXPECT_EQ(menu->getHighlighted(), nullptr);
     EXPECT_NEAR(help->getSize(), 0.1, 1e-12);
+}
+
+TEST_F(MenuGLTest, TheSelectSoundPlaysOncePerNewlyHighlightedEntryAndChoice)
+{
+    auto counter = std::make_unique<PlayCounter>();
+    PlayCounter& sounds = *counter;
+    std::unique_ptr<SoundDevice> previous = SoundSystem::useDevice(std::move(counter));
+    pointAt(0.5, entries[3]->getY());
+    pointAt(0.5 + entries[3]->getWidth() / 4, entries[3]->getY());  // moving within it
+    EXPECT_EQ(sounds.plays, 1);
+    pointAt(0.5, entries[4]->getY());
+    EXPECT_EQ(sounds.plays, 2);
+    pointAt(0.98, entries[4]->getY());  // off the text: nothing highlighted, nothing heard
+    pointAt(0.0, 0.0);
+    EXPECT_EQ(sounds.plays, 2);
+    pointAt(0.5, entries[4]->getY());
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(0, 0));
+    EXPECT_EQ(sounds.plays, 4) << "highlighted again, then chosen";
+    SoundSystem::useDevice(std::move(previous));
 }
 
 TEST_F(MenuGLTest, OnlyTheLeftButtonChoosesAndTheHighlightDecides)

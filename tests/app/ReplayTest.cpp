@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "scene/GameError.h"
+#include "tests/support/Expect.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
@@ -59,12 +59,7 @@ const std::string everyKindText =
 template <typename Read>
 std::string messageOf(Read read)
 {
-    try {
-        read();
-    } catch (const GameError& error) {
-        return error.what();
-    }
-    return "no error";
+    return GAME_ERROR_OF(read());
 }
 
 std::string errorOf(const std::string& text)

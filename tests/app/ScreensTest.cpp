@@ -1,11 +1,11 @@
-// The help, credits and highscore screens: what they show and how they page.
+// The help and highscore screens: what they show and how they page.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/CreditsScreen.h"
 #include "app/HelpScreen.h"
 #include "app/HighscoreScreen.h"
+#include "tests/support/TemporaryFolder.h"
 
 TEST(ScreensTest, HelpOpensOnPageOneAndAlternates)
 {
@@ -38,32 +38,10 @@ TEST(ScreensTest, HelpOpensOnPageOneAndAlternates)
     EXPECT_EQ(help.fields().size(), 4u);
 }
 
-TEST(ScreensTest, CreditsNameThreePeopleInTheirRoles)
-{
-    const std::string text = CreditsScreen::creditsText();
-    EXPECT_EQ(text.rfind("Project Leader:\n        ", 0), 0u);
-    const auto lines = ScreenTextPoint::splitLines(text);
-    ASSERT_EQ(lines.size(), 7u * 3 - 1);
-    // People by role: 1, 2, 3, 2, 3, 1, 1.
-    EXPECT_EQ(lines[1], lines[16]);
-    EXPECT_EQ(lines[1], lines[19]);
-    EXPECT_EQ(lines[4], lines[10]);
-    EXPECT_EQ(lines[7], lines[13]);
-    EXPECT_NE(lines[1], lines[4]);
-    EXPECT_NE(lines[4], lines[7]);
-    EXPECT_EQ(lines[18], "Graphics Engine:");
-
-    CreditsScreen credits;
-    credits.show();
-    EXPECT_TRUE(credits.isShown());
-    credits.hide();
-    EXPECT_FALSE(credits.isShown());
-}
-
 TEST(ScreensTest, HighscoresPageThroughTheLevels)
 {
-    const auto path = std::filesystem::temp_directory_path() / ("screens-" + std::to_string(::getpid()));
-    HighscoreTable table(path.string(), 4);
+    const TemporaryFolder folder;
+    HighscoreTable table(folder.file("highscores.dat"), 4);
     table.add(3, 900, "Ann");
     table.add(3, 700, "Bob");
     const KeptReplays replays("kept", HighscoreTable::maxEntries);
@@ -84,5 +62,4 @@ TEST(ScreensTest, HighscoresPageThroughTheLevels)
     EXPECT_EQ(screen.fields()[2]->getLines().size(), 10u) << "the ranks always show 1 to 10";
     screen.hide();
     EXPECT_EQ(screen.shownLevel(), -1);
-    std::filesystem::remove(path);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Replay.h"
+#include "tests/support/BmpBytes.h"
 #include "tests/support/ModelBytes.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -23,17 +24,6 @@ using Bytes = std::vector<unsigned char>;
 
 // Files of a run folder larger than this are left out of the corpora.
 constexpr std::uintmax_t largestDataSeed = 64 * 1024;
-
-void put16(Bytes& out, std::uint32_t v)
-{
-    out.push_back(static_cast<unsigned char>(v));
-    out.push_back(static_cast<unsigned char>(v >> 8));
-}
-void put32(Bytes& out, std::uint32_t v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
 
 // ---- models ----
 
@@ -73,163 +63,25 @@ void writeModels(const fs::path& folder)
 
 // ---- bitmaps ----
 
-enum Compression : std::uint32_t { Plain = 0, RunLength8 = 1, RunLength4 = 2, BitFields = 3 };
-
-struct BmpLayout {
-    int width = 5, height = 3;
-    int bits = 24;
-    std::uint32_t compression = Plain;
-    bool topDown = false;
-    bool coreHeader = false;  // the 12-byte OS/2 header
-    bool fileHeader = true;   // the 14-byte "BM" header
-};
-
-// The colour index or grey level of pixel (x, y): a pattern that uses every colour.
-unsigned patternAt(int x, int y, unsigned colours) { return static_cast<unsigned>(x * 3 + y * 7) % colours; }
-
-Bytes plainRows(const BmpLayout& layout)
-{
-    Bytes pixels;
-    for (int fileRow = 0; fileRow < layout.height; ++fileRow) {
-        const int y = layout.topDown ? layout.height - 1 - fileRow : fileRow;
-        Bytes row;
-        unsigned bitsUsed = 0, byte = 0;
-        for (int x = 0; x < layout.width; ++x) {
-            const unsigned value = patternAt(x, y, 256);
-            switch (layout.bits) {
-                case 1:
-                case 4:
-                case 8:
-                    byte = byte << layout.bits | (value & ((1u << layout.bits) - 1));
-                    bitsUsed += layout.bits;
-                    if (bitsUsed == 8) row.push_back(static_cast<unsigned char>(byte)), bitsUsed = 0, byte = 0;
-                    break;
-                case 16:
-                    put16(row, value * 0x0101u);
-                    break;
-                case 24:
-                    row.insert(row.end(), {static_cast<unsigned char>(value), static_cast<unsigned char>(255 - value),
-                                           static_cast<unsigned char>(x * 40)});
-                    break;
-                case 32:
-                    put32(row, value * 0x01010101u);
-                    break;
-            }
-        }
-        if (bitsUsed > 0) row.push_back(static_cast<unsigned char>(byte << (8 - bitsUsed)));
-        while (row.size() % 4 != 0) row.push_back(0);
-        pixels.insert(pixels.end(), row.begin(), row.end());
-    }
-    return pixels;
-}
-
-// Run-length rows: a run, a literal stretch, the rest as a run; then end of line, and a jump
-// over the last row before the end of the picture.
-Bytes runLengthRows(const BmpLayout& layout)
-{
-    const bool four = layout.compression == RunLength4;
-    const unsigned colours = four ? 16 : 256;
-    Bytes pixels;
-    for (int y = 0; y + 1 < layout.height; ++y) {
-        const int run = layout.width / 3, literal = 3;
-        const unsigned value = patternAt(0, y, colours);
-        pixels.insert(pixels.end(), {static_cast<unsigned char>(run),
-                                     static_cast<unsigned char>(four ? value << 4 | (value + 1) % 16 : value)});
-        pixels.insert(pixels.end(), {0, static_cast<unsigned char>(literal)});
-        Bytes data;
-        for (int i = 0; i < literal; ++i) {
-            const unsigned v = patternAt(run + i, y, colours);
-            if (!four)
-                data.push_back(static_cast<unsigned char>(v));
-            else if (i % 2 == 0)
-                data.push_back(static_cast<unsigned char>(v << 4));
-            else
-                data.back() |= static_cast<unsigned char>(v);
-        }
-        if (data.size() % 2 != 0) data.push_back(0);
-        pixels.insert(pixels.end(), data.begin(), data.end());
-        const int rest = layout.width - run - literal;
-        if (rest > 0) pixels.insert(pixels.end(), {static_cast<unsigned char>(rest), 0x21});
-        pixels.insert(pixels.end(), {0, 0});
-    }
-    pixels.insert(pixels.end(), {0, 2, 1, 1});  // a jump, then the end of the picture
-    pixels.insert(pixels.end(), {0, 1});
-    return pixels;
-}
-
-Bytes bitmap(const BmpLayout& layout)
-{
-    const bool indexed = layout.bits <= 8;
-    const unsigned colours = indexed ? 1u << layout.bits : 0;
-    const unsigned entrySize = layout.coreHeader ? 3 : 4;
-    Bytes table;
-    for (unsigned i = 0; i < colours; ++i) {
-        const unsigned grey = colours > 1 ? i * 255 / (colours - 1) : 0;
-        table.insert(table.end(), 3, static_cast<unsigned char>(grey));
-        if (entrySize == 4) table.push_back(0);
-    }
-    if (layout.compression == BitFields) {
-        if (layout.bits == 16)
-            put32(table, 0xF800), put32(table, 0x07E0), put32(table, 0x001F);
-        else
-            put32(table, 0x00FF0000), put32(table, 0x0000FF00), put32(table, 0x000000FF);
-    }
-    const bool runLength = layout.compression == RunLength8 || layout.compression == RunLength4;
-    const Bytes pixels = runLength ? runLengthRows(layout) : plainRows(layout);
-
-    Bytes header;
-    if (layout.coreHeader) {
-        put32(header, 12);
-        put16(header, static_cast<std::uint32_t>(layout.width));
-        put16(header, static_cast<std::uint32_t>(layout.height));
-        put16(header, 1);
-        put16(header, static_cast<std::uint32_t>(layout.bits));
-    } else {
-        put32(header, 40);
-        put32(header, static_cast<std::uint32_t>(layout.width));
-        put32(header, static_cast<std::uint32_t>(layout.topDown ? -layout.height : layout.height));
-        put16(header, 1);
-        put16(header, static_cast<std::uint32_t>(layout.bits));
-        put32(header, layout.compression);
-        put32(header, static_cast<std::uint32_t>(pixels.size()));
-        put32(header, 2835);
-        put32(header, 2835);
-        put32(header, colours);
-        put32(header, 0);
-    }
-    Bytes file;
-    const std::uint32_t pixelOffset = static_cast<std::uint32_t>(14 + header.size() + table.size());
-    if (layout.fileHeader) {
-        file = {'B', 'M'};
-        put32(file, static_cast<std::uint32_t>(pixelOffset + pixels.size()));
-        put32(file, 0);
-        put32(file, pixelOffset);
-    }
-    file.insert(file.end(), header.begin(), header.end());
-    file.insert(file.end(), table.begin(), table.end());
-    file.insert(file.end(), pixels.begin(), pixels.end());
-    return file;
-}
-
 void writeBitmaps(const fs::path& folder)
 {
-    const std::vector<std::pair<std::string, BmpLayout>> layouts = {
+    const std::vector<std::pair<std::string, BmpBytes>> layouts = {
         {"1bit", {.bits = 1}},
         {"4bit", {.bits = 4}},
         {"8bit", {.bits = 8}},
         {"16bit", {.bits = 16}},
         {"24bit", {.bits = 24}},
         {"32bit", {.bits = 32}},
-        {"16bit-fields", {.bits = 16, .compression = BitFields}},
-        {"32bit-fields", {.bits = 32, .compression = BitFields}},
-        {"rle8", {.width = 7, .height = 4, .bits = 8, .compression = RunLength8}},
-        {"rle4", {.width = 7, .height = 4, .bits = 4, .compression = RunLength4}},
+        {"16bit-fields", {.bits = 16, .compression = BmpBytes::BitFields}},
+        {"32bit-fields", {.bits = 32, .compression = BmpBytes::BitFields}},
+        {"rle8", {.width = 7, .height = 4, .bits = 8, .compression = BmpBytes::RunLength8}},
+        {"rle4", {.width = 7, .height = 4, .bits = 4, .compression = BmpBytes::RunLength4}},
         {"top-down", {.bits = 24, .topDown = true}},
         {"core-8bit", {.bits = 8, .coreHeader = true}},
         {"core-24bit", {.bits = 24, .coreHeader = true}},
         {"headerless-4bit", {.bits = 4, .fileHeader = false}},
     };
-    for (const auto& [name, layout] : layouts) writeFile((folder / (name + ".bmp")).string(), bitmap(layout));
+    for (const auto& [name, layout] : layouts) layout.write((folder / (name + ".bmp")).string());
 }
 
 // ---- fonts ----
@@ -238,8 +90,7 @@ void writeBitmaps(const fs::path& folder)
 Bytes fontBitmap(int side, int bits)
 {
     const int cell = side / 16;
-    BmpLayout layout{.width = side, .height = side, .bits = bits};
-    Bytes file = bitmap(layout);
+    Bytes file = BmpBytes{.width = side, .height = side, .bits = bits}.bytes();
     // Paint over the pattern: black, with ink in the cells of 'A' to 'H', wider cell by cell.
     const std::size_t bytesPerPixel = static_cast<std::size_t>(bits) / 8;
     const std::size_t stride = (static_cast<std::size_t>(side) * bytesPerPixel + 3) / 4 * 4;
@@ -265,7 +116,7 @@ void writeFonts(const fs::path& folder)
     writeFile((folder / "32-24bit.bmp").string(), fontBitmap(32, 24));
     writeFile((folder / "32-8bit.bmp").string(), fontBitmap(32, 8));
     writeFile((folder / "64-8bit-rle.bmp").string(),
-              bitmap({.width = 64, .height = 64, .bits = 8, .compression = RunLength8}));
+              BmpBytes{.width = 64, .height = 64, .bits = 8, .compression = BmpBytes::RunLength8}.bytes());
 }
 
 // ---- highscores ----

@@ -26,18 +26,6 @@ struct CounterTest : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(CounterTest, IntegersAndDoublesShowAsAStreamPrintsThem)
-{
-    ScreenCounter counter("digits", -42);
-    EXPECT_EQ(counter.getText(), "-42");
-    const std::pair<double, const char*> doubles[] = {
-        {3.14159265, "3.14159"}, {100.0, "100"}, {1234567.0, "1.23457e+06"}, {0.0001, "0.0001"}};
-    for (const auto& [value, text] : doubles) {
-        counter.setCount(value);
-        EXPECT_EQ(counter.getText(), text);
-    }
-}
-
 TEST_F(CounterTest, TheTextSideSetsTheAlignmentAndPlacesTheModel)
 {
     Spinner rocket;

@@ -7,16 +7,10 @@
 #include <cmath>
 #include <limits>
 
+#include "tests/support/Expect.h"
 #include "world/Random.h"
 
 namespace {
-void expectNear(const Vector& got, const Vector& want, double tolerance = 1e-9)
-{
-    EXPECT_NEAR(got.x(), want.x(), tolerance);
-    EXPECT_NEAR(got.y(), want.y(), tolerance);
-    EXPECT_NEAR(got.z(), want.z(), tolerance);
-}
-
 // The shot and the target reach the lead point at the same moment.
 void expectMeeting(const Vector& shooter, const Vector& target, const Vector& velocity, double shotSpeed)
 {
@@ -32,7 +26,7 @@ TEST(TargetPointerTest, ACrossingTargetIsLedSoThatTheShotMeetsIt)
 {
     // Crossing at right angles 30 away at 5, shots at 15: the pointer lies 30 / sqrt(8) ahead.
     const Vector lead = TargetPointer::leadPoint({0, 0, 0}, {0, 0, -30}, {5, 0, 0}, 15);
-    expectNear(lead, {30 / std::sqrt(8.0), 0, -30});
+    EXPECT_TRUE(near(lead, {30 / std::sqrt(8.0), 0, -30}));
     expectMeeting({0, 0, 0}, {0, 0, -30}, {5, 0, 0}, 15);
     // Away from the origin, in another direction, towards the shooter at a slant, and away
     // from it at a slant slower than the shot.
@@ -79,6 +73,6 @@ TEST(TargetPointerTest, WithoutAMeetingPointThePointerStaysOnTheTarget)
     for (const auto& c : cases) {
         const Vector lead = TargetPointer::leadPoint(c.shooter, target, c.velocity, c.shotSpeed);
         EXPECT_TRUE(lead.isFinite()) << c.what;
-        expectNear(lead, target, 1e-12);
+        EXPECT_TRUE(near(lead, target, 1e-12));
     }
 }

@@ -5,6 +5,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "scene/Camera.h"
@@ -63,19 +65,27 @@ struct BackgroundGLTest : ::testing::Test {
 };
 }  // namespace
 
-// First in this file: the model library keeps every file it has read for the rest of the
-// process, so the missing sky box must be asked for before any test writes one.
+// The model library keeps every file it has read for the rest of the process, so the missing
+// sky box is asked for in a fresh one: the death test's re-run of this binary, whatever ran
+// before it here.
 TEST_F(BackgroundGLTest, AMissingSkyBoxIsReportedOnceAndLeavesTheSkyBlack)
 {
-    RecordingPlatform platform;
-    addCamera();
-    glClearColor(0, 0, 0, 0);
-    drawFrame();
-    drawFrame();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.titles[0], "Error");
-    EXPECT_EQ(platform.messages[0], "Cannot load the sky box: Model not found!");
-    EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            RecordingPlatform platform;
+            addCamera();
+            glClearColor(0, 0, 0, 0);
+            drawFrame();
+            drawFrame();
+            const bool reportedOnce = platform.messages.size() == 1 && platform.titles[0] == "Error" &&
+                                      platform.messages[0] == "Cannot load the sky box: Model not found!";
+            const int lit = GLContext::countPixelsNot(0, 0, 0);
+            std::fprintf(stderr, "%zu messages, %d lit pixels\n", platform.messages.size(), lit);
+            std::filesystem::remove_all(folder.path());
+            std::exit(reportedOnce && lit == 0 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "1 messages, 0 lit pixels");
 }
 
 TEST_F(BackgroundGLTest, TheSkyBoxTurnsWithTheCameraButNeverComesCloser)

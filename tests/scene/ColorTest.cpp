@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "scene/ByteColor.h"
-#include "scene/GameError.h"
+#include "tests/support/Expect.h"
 
 TEST(ColorTest, BlendNormalisesItsParameter)
 {
@@ -36,10 +36,5 @@ TEST(ColorTest, IndicesMapToColoursAndBack)
     EXPECT_EQ(c.greenByte(), 1);
     EXPECT_EQ(c.blueByte(), 0);
     EXPECT_EQ(ByteColor::fromIndex(16777215).toIndex(), 16777215);
-    try {
-        ByteColor::fromIndex(16777217);
-        FAIL();
-    } catch (const GameError& error) {
-        EXPECT_STREQ(error.what(), "requested index too high");
-    }
+    EXPECT_GAME_ERROR(ByteColor::fromIndex(16777217), "requested index too high");
 }

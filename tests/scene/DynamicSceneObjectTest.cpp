@@ -2,14 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Expect.h"
 #include "tests/support/TestObjects.h"
-
-namespace {
-void expectNear(const Matrix& a, const Matrix& b, double tolerance = 1e-9)
-{
-    for (int i = 0; i < 16; ++i) EXPECT_NEAR(a[i], b[i], tolerance) << "element " << i;
-}
-}  // namespace
 
 TEST(DynamicSceneObjectTest, EveryTransformOrderAndItsInverse)
 {
@@ -22,8 +16,8 @@ TEST(DynamicSceneObjectTest, EveryTransformOrderAndItsInverse)
         object.setScale(2, 3, 4);
         object.setTransformOrder(order);
         SCOPED_TRACE(order);
-        expectNear(object.getLocalMatrix(), expected[order]);
-        expectNear(object.getLocalMatrix() * object.getLocalInverseMatrix(), Matrix::identity());
+        EXPECT_TRUE(near(object.getLocalMatrix(), expected[order]));
+        EXPECT_TRUE(near(object.getLocalMatrix() * object.getLocalInverseMatrix(), Matrix::identity()));
     }
 }
 
@@ -35,15 +29,15 @@ TEST(DynamicSceneObjectTest, UnknownOrderKeepsThePreviousArrangement)
     object.setTransformOrder(3);  // R * S * T
     object.setTransformOrder(7);
     EXPECT_EQ(object.getTransformOrder(), 7);
-    expectNear(object.getLocalMatrix(), Matrix::scaling(2, 2, 2) * Matrix::translation(1, 0, 0));
+    EXPECT_TRUE(near(object.getLocalMatrix(), Matrix::scaling(2, 2, 2) * Matrix::translation(1, 0, 0)));
 }
 
 TEST(DynamicSceneObjectTest, UniformScaleAndItsInverse)
 {
     TestObject object;
     object.setScale(2);
-    expectNear(object.getLocalMatrix(), Matrix::scaling(2, 2, 2));
-    expectNear(object.getLocalInverseMatrix(), Matrix::scaling(0.5, 0.5, 0.5));
+    EXPECT_TRUE(near(object.getLocalMatrix(), Matrix::scaling(2, 2, 2)));
+    EXPECT_TRUE(near(object.getLocalInverseMatrix(), Matrix::scaling(0.5, 0.5, 0.5)));
 }
 
 TEST(DynamicSceneObjectTest, MotionIntegratesOverTheDelta)
@@ -101,15 +95,15 @@ TEST(DynamicSceneObjectTest, SpinAboutTheParentsAxesAndOwnAxes)
     own.rotate(90, 1, 0, 0);       // about own X, i.e. parent Y
     const Vector z = own.getLocalMatrix().zAxis();
     EXPECT_NEAR(z.x(), 1, 1e-12);
-    expectNear(own.getLocalMatrix() * own.getLocalInverseMatrix(), Matrix::identity());
+    EXPECT_TRUE(near(own.getLocalMatrix() * own.getLocalInverseMatrix(), Matrix::identity()));
 }
 
 TEST(DynamicSceneObjectTest, RotationMatrixKeepsTheInverseInStep)
 {
     TestObject object;
     object.setRotationMatrix(Matrix::translation(4, 0, 0) * Matrix::rotation(30, 0, 0, 1) * Matrix::scaling(3, 3, 3));
-    expectNear(object.getRotation(), Matrix::rotation(30, 0, 0, 1));
-    expectNear(object.getLocalMatrix() * object.getLocalInverseMatrix(), Matrix::identity());
+    EXPECT_TRUE(near(object.getRotation(), Matrix::rotation(30, 0, 0, 1)));
+    EXPECT_TRUE(near(object.getLocalMatrix() * object.getLocalInverseMatrix(), Matrix::identity()));
 }
 
 TEST(DynamicSceneObjectTest, DynamicSceneCarriesItsChildren)

@@ -73,18 +73,23 @@ TEST_F(SceneGraphGLTest, CameraGivesTheGLProjectionAndTheInverseOfItsPlace)
     glViewport(0, 0, GLContext::width(), GLContext::height());
 }
 
-TEST_F(SceneGraphGLTest, WithoutACameraTheProjectionIsTheIdentity)
+TEST_F(SceneGraphGLTest, WithoutACameraTheSceneIsDrawnWithTheIdentityProjection)
 {
+    // Reads the projection while the solid pass draws it: the overlay pass after it resets the
+    // projection anyway, so only a look from inside the pass shows the scene's.
+    struct ProjectionProbe : TestObject {
+        void draw() override { seen = currentMatrix(GL_PROJECTION_MATRIX); }
+        Matrix seen = Matrix::translation(1, 1, 1);
+    };
     camera->destroy();
+    auto* probe = new ProjectionProbe;
+    graph->addChild(probe);
     graph->calculate({0, 0});
-    EXPECT_EQ(Camera::getActive(), nullptr);
+    ASSERT_EQ(Camera::getActive(), nullptr);
     glMatrixMode(GL_PROJECTION);
     glLoadMatrixd(Matrix::translation(5, 5, 5).data());
     graph->draw();
-    glMatrixMode(GL_PROJECTION);
-    // The overlay pass leaves the projection at identity too; the check is that nothing
-    // from before survives.
-    EXPECT_EQ(currentMatrix(GL_PROJECTION_MATRIX), Matrix::identity());
+    EXPECT_EQ(probe->seen, Matrix::identity()) << "nothing from before survives into the scene";
 }
 
 TEST_F(SceneGraphGLTest, TransparentObjectsBlendFarToNear)

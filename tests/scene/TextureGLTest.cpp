@@ -7,6 +7,7 @@
 
 #include "scene/BmpReader.h"
 #include "scene/Platform.h"
+#include "tests/support/BmpBytes.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
@@ -26,9 +27,7 @@ TEST(TextureGLTest, TextureHoldsTheBitmapsPixels)
     folder.enter();
     std::filesystem::create_directory("models");
     // 3 x 2 pixels, 9 bytes per row: GL's default unpack alignment would misread them.
-    ASSERT_TRUE(
-        runConvert("-size 3x2 xc:red -fill lime -draw 'point 1,0' -fill blue -draw 'point 2,1' "
-                   "-type truecolor BMP3:models/odd.bmp"));
+    BmpBytes{.width = 3, .height = 2}.write("models/odd.bmp");
     const std::optional<BmpImage> image = loadBmp("models/odd.bmp");
     ASSERT_TRUE(image.has_value());
     const unsigned texture = loadTexture("odd.bmp");

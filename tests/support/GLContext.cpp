@@ -3,6 +3,7 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
+#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
@@ -71,15 +72,9 @@ void resize(int width, int height)
     if (!makePbuffer(width, height)) std::fprintf(stderr, "GLContext: cannot resize to %dx%d\n", width, height);
 }
 
-int width()
-{
-    return currentWidth;
-}
+int width() { return currentWidth; }
 
-int height()
-{
-    return currentHeight;
-}
+int height() { return currentHeight; }
 
 void destroy()
 {
@@ -121,6 +116,27 @@ int countPixelsNot(int r, int g, int b, int tolerance)
             ++count;
     }
     return count;
+}
+
+int countLit(int x0, int y0, int x1, int y1, int channel, int threshold)
+{
+    const std::vector<std::uint8_t> pixels = readPixels();
+    int count = 0;
+    for (int y = std::max(y0, 0); y < std::min(y1, height()); ++y)
+        for (int x = std::max(x0, 0); x < std::min(x1, width()); ++x)
+            count += pixels[(static_cast<std::size_t>(y) * width() + x) * 3 + channel] > threshold;
+    return count;
+}
+
+Box litBox(int channel, int threshold)
+{
+    const std::vector<std::uint8_t> pixels = readPixels();
+    Box box;
+    for (int y = 0; y < height(); ++y)
+        for (int x = 0; x < width(); ++x)
+            if (pixels[(static_cast<std::size_t>(y) * width() + x) * 3 + channel] > threshold)
+                box = {std::min(box.left, x), std::max(box.right, x), std::min(box.bottom, y), std::max(box.top, y)};
+    return box;
 }
 
 std::string writePng(const std::string& name)

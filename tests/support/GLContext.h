@@ -27,6 +27,13 @@ struct Rgb {
 Rgb pixel(int x, int y);
 // Number of pixels whose colour differs from (r, g, b) by more than `tolerance` in any channel.
 int countPixelsNot(int r, int g, int b, int tolerance = 8);
+// Pixels whose `channel` (0 red, 1 green, 2 blue) passes `threshold`: how many lie in the box
+// [x0, x1) x [y0, y1), and the inclusive bounds of all of them (left > right when none is).
+int countLit(int x0, int y0, int x1, int y1, int channel, int threshold);
+struct Box {
+    int left = 1 << 30, right = -1, bottom = 1 << 30, top = -1;
+};
+Box litBox(int channel, int threshold);
 // Writes the back buffer as build/gl-shots/<name>.png (next to the run folder), for looking
 // at what a test drew. Returns the path, or an empty string if it could not be written.
 std::string writePng(const std::string& name);

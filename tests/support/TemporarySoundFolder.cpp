@@ -36,20 +36,10 @@ void appendTone(std::vector<double>& frames, double frequency, double seconds, d
 }
 }  // namespace
 
-TemporarySoundFolder::TemporarySoundFolder() : previous_(std::filesystem::current_path())
+TemporarySoundFolder::TemporarySoundFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "rubblestorm-sound-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
-    root_ = pattern;
-    std::filesystem::create_directory(root_ / "Sound");
-    std::filesystem::current_path(root_);
-}
-
-TemporarySoundFolder::~TemporarySoundFolder()
-{
-    std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);
-    std::filesystem::remove_all(root_, ignored);
+    std::filesystem::create_directory(folder_.path() / "Sound");
+    folder_.enter();
 }
 
 void TemporarySoundFolder::writeTone(const std::string& fileName, double frequency, double seconds, double amplitude,
@@ -73,7 +63,4 @@ void TemporarySoundFolder::writeBytes(const std::string& fileName, const std::st
     std::ofstream(soundFile(fileName), std::ios::binary) << bytes;
 }
 
-void TemporarySoundFolder::remove(const std::string& fileName) const
-{
-    std::filesystem::remove(soundFile(fileName));
-}
+void TemporarySoundFolder::remove(const std::string& fileName) const { std::filesystem::remove(soundFile(fileName)); }

@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/TemporaryFolder.h"
+
 class TemporarySoundFolder {
 public:
     TemporarySoundFolder();
     TemporarySoundFolder(const TemporarySoundFolder&) = delete;
     TemporarySoundFolder& operator=(const TemporarySoundFolder&) = delete;
-    ~TemporarySoundFolder();
 
     // Sound/<fileName>; the type follows the extension (.wav or .mp3).
     void writeTone(const std::string& fileName, double frequency, double seconds, double amplitude = 0.5,
@@ -26,10 +27,9 @@ public:
     void writeBytes(const std::string& fileName, const std::string& bytes) const;
     void remove(const std::string& fileName) const;
 
-    const std::filesystem::path& root() const { return root_; }
-    std::filesystem::path soundFile(const std::string& fileName) const { return root_ / "Sound" / fileName; }
+    const std::filesystem::path& root() const { return folder_.path(); }
+    std::filesystem::path soundFile(const std::string& fileName) const { return root() / "Sound" / fileName; }
 
 private:
-    std::filesystem::path root_;
-    std::filesystem::path previous_;
+    TemporaryFolder folder_;
 };

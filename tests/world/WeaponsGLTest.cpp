@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sound/GameSounds.h"
+#include "tests/support/Expect.h"
 #include "tests/support/TestObjects.h"
 #include "tests/support/TestWorld.h"
 #include "world/Laser.h"
@@ -180,6 +181,31 @@ TEST(WeaponsGLTest, ARocketTurnsTowardsItsTargetAtSixtyDegreesPerSecond)
     EXPECT_NEAR(degreesBetween(heading, rocket->getLocalMatrix().zAxis()), 60.0 * dt, 1e-6);
 }
 
+TEST(WeaponsGLTest, AHomingRocketLinesUpOnAMovingRockAndReachesItWithoutOvershooting)
+{
+    TestWorld test("Hard");  // room to chase within the cube
+    test.run(0.1);
+    Asteroid* rock = test.addAsteroid(3.0, 0, {10, 10, -20}, {1.5, 0, 0});
+    auto* rocket = new Rocket(rock, test.world());
+    test.world()->addChild(rocket);
+    rocket->setPosition(0, 10, 0);
+    rocket->setRotation(180, 0, 1, 0);  // heading -z, the rock some 30 degrees to the right
+    const double life = rock->getLife();
+    bool linedUp = false;
+    int frames = 0;
+    while (!Rocket::registry().empty() && frames++ < 600) {
+        test.frame();
+        if (Rocket::registry().empty()) break;
+        const double off = degreesBetween(rocket->getLocalMatrix().zAxis(),
+                                          rock->getAbsolutePosition() - rocket->getAbsolutePosition());
+        if (linedUp) EXPECT_LT(off, 3.0) << "frame " << frames << ": once lined up it stays on the rock";
+        linedUp = linedUp || off < 1.0;
+    }
+    EXPECT_TRUE(linedUp);
+    EXPECT_TRUE(Rocket::registry().empty()) << "it reached the rock";
+    EXPECT_LT(rock->getLife(), life);
+}
+
 TEST(WeaponsGLTest, ARocketAtOrStraightAtItsTargetStaysFinite)
 {
     TestWorld test;
@@ -236,13 +262,16 @@ TEST(WeaponsGLTest, ARocketLosesATargetThatWrapsOrIsDestroyed)
     test.run(0.2);
 }
 
-TEST(WeaponsGLTest, TheLaserChargesThenHurtsEveryRockOnItsLineUpToTheNearest)
+TEST(WeaponsGLTest, TheLaserChargesThenHurtsEveryRockOnItsLineWithinItsRange)
 {
     TestWorld test;
+    GameManager::currentLevel().laserRange = 16.0;
     test.run(0.1);
-    Asteroid* near = test.addAsteroid(1.0, 0, {0, 0, -8});
+    const Vector drift(0.1, 0, 0);
+    Asteroid* near = test.addAsteroid(1.0, 0, {0, 0, -8}, drift);
     Asteroid* far = test.addAsteroid(1.0, 1, {0, 0.3, -14});
-    Asteroid* beside = test.addAsteroid(1.0, 0, {1.5, 0, 0.2});  // just behind the beam's start
+    Asteroid* beyond = test.addAsteroid(1.0, 1, {0, -0.3, -17.5});  // its sphere reaches into the range
+    Asteroid* beside = test.addAsteroid(1.0, 0, {1.5, 0, 0.2});     // just behind the beam's start
     LaserGun* gun = test.ship()->getLaserGun();
     Laser* laser = gun->getLaser();
     test.advanceClock(5.0);
@@ -257,12 +286,13 @@ TEST(WeaponsGLTest, TheLaserChargesThenHurtsEveryRockOnItsLineUpToTheNearest)
     EXPECT_NEAR(before[0] - near->getLife(), 8.0, 0.2) << "8 per second at hardness 1";
     EXPECT_NEAR(before[1] - far->getLife(), 8.0 / 1.75, 0.2) << "the far one too, through the near one";
     EXPECT_EQ(beside->getLife(), 15.0) << "however close, not behind the start";
+    EXPECT_EQ(beyond->getLife(), 15.0) << "its centre lies beyond the range";
     EXPECT_EQ(laser->getTarget(), near);
     EXPECT_LT(laser->getRange(), 8.0) << "drawn to the nearest";
     EXPECT_GT(laser->getRange(), 5.0);
     EXPECT_TRUE(laser->getHitLight()->isActive());
     EXPECT_NEAR((laser->getHitLight()->getAbsolutePosition() - Vector(0, 0, -laser->getRange())).length(), 0.0, 1e-6);
-    EXPECT_TRUE(near->getVelocity().isZero() || !near->isMoving()) << "the beam pushes nothing";
+    EXPECT_TRUE(::near(near->getVelocity(), drift)) << "the beam pushes nothing";
 
     test.release(SpaceManager::MiddleButton, 0, 0);
     EXPECT_FALSE(laser->isActive());
