@@ -56,11 +56,16 @@ TEST_P(GameStatesGLTest, ThePathEndsInItsStateWithItsEffects)
     walk(row.path);
     EXPECT_EQ(game->getState(), row.state);
     EXPECT_EQ(game->getWorld() != nullptr, row.world != World::None) << "the world";
-    if (game->getWorld() != nullptr && row.world != World::Any)
+    if (game->getWorld() != nullptr && row.world != World::Any) {
         EXPECT_EQ(game->getWorld()->isPaused(), row.world == World::Paused);
-    if (row.clockPaused) EXPECT_EQ(game->getTimer().isPaused(), *row.clockPaused) << "the game clock";
+    }
+    if (row.clockPaused) {
+        EXPECT_EQ(game->getTimer().isPaused(), *row.clockPaused) << "the game clock";
+    }
     EXPECT_EQ(game->getGameMenu() != nullptr, row.gameMenu) << "the in-game menu";
-    if (row.state == GameState::MainMenu) EXPECT_NE(game->getMainMenu(), nullptr);
+    if (row.state == GameState::MainMenu) {
+        EXPECT_NE(game->getMainMenu(), nullptr);
+    }
 }
 
 using S = GameState;

@@ -33,7 +33,7 @@ struct PlayCounter final : SoundDevice {
     PlayCounter() { selectSample(); }  // loaded on the device before, as in the game
     bool isSilent() const override { return false; }
     SampleId loadSample(const std::string&) override { return {}; }
-    ChannelId playSample(SampleId, int) override { return ++plays, ChannelId{}; }
+    ChannelId playSample(SampleId, int, EffectPriority) override { return ++plays, ChannelId{}; }
     StreamId openStream(const std::string&, bool) override { return {}; }
     ChannelId playStream(StreamId, int) override { return {}; }
     void stopStream(StreamId) override {}

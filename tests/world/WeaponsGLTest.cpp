@@ -198,7 +198,9 @@ TEST(WeaponsGLTest, AHomingRocketLinesUpOnAMovingRockAndReachesItWithoutOvershoo
         if (Rocket::registry().empty()) break;
         const double off = degreesBetween(rocket->getLocalMatrix().zAxis(),
                                           rock->getAbsolutePosition() - rocket->getAbsolutePosition());
-        if (linedUp) EXPECT_LT(off, 3.0) << "frame " << frames << ": once lined up it stays on the rock";
+        if (linedUp) {
+            EXPECT_LT(off, 3.0) << "frame " << frames << ": once lined up it stays on the rock";
+        }
         linedUp = linedUp || off < 1.0;
     }
     EXPECT_TRUE(linedUp);
