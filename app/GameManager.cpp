@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/Key.h"
+#include "app/KeyCodes.h"
 #include "app/KeyboardListener.h"
 #include "app/Level.h"
 #include "app/MessageQueue.h"
@@ -34,10 +35,9 @@
 namespace {
 GameManager* singleton = nullptr;
 
-constexpr double viewConeAngle = 45.0;
+constexpr double gameViewConeAngle = 45.0;
 constexpr float musicFadeTime = 1.0f;
 constexpr float volumeRampRate = 50.0f;  // volume units per second while + or - is held
-constexpr unsigned char escapeKey = 27, backspaceKey = 8, lineFeedKey = 10, returnKey = 13;
 const Color menuNormal(0, 0, 1, 0.7), menuHighlighted(0, 0, 1, 1);
 const Color messageBlue(0, 0, 1, 1);
 const Color hudWhite(1, 1, 1, 0.5);
@@ -102,7 +102,7 @@ GameManager::GameManager(int* argc, char** argv, PerformanceTimer::Counter clock
 {
     Platform::get().createWindow(argc, argv);
     buildOverlay();
-    SceneObject::setViewConeAngle(viewConeAngle);
+    SceneObject::setViewConeAngle(gameViewConeAngle);
     fillBackgroundMusic();
     if (state_ == GameState::Uninitialized) handleCommand(GameCommand::Initialize);
 }
@@ -401,7 +401,7 @@ void GameManager::controlPlayback(const InputEvent& event)
         player_->setPaused(!player_->isPaused(), wallMicros());
         replayMark_->setText(player_->isPaused() ? "REPLAY paused" : "REPLAY");
     }
-    if (event.code == escapeKey) endPlayback();
+    if (event.code == KeyCode::escape) endPlayback();
 }
 
 // Back at the main menu, however the replay ended; a fast replay ends the program.
@@ -882,7 +882,7 @@ void GameManager::endNameEntry()
 void GameManager::typeName(unsigned char key)
 {
     std::string name = nameField_->getText();
-    if (key == backspaceKey) {
+    if (key == KeyCode::backspace) {
         if (!name.empty()) name.pop_back();
     } else if (key >= ' ' && key <= '~') {
         if (name.size() < maxNameLength) name += static_cast<char>(key);
@@ -898,13 +898,13 @@ void GameManager::typeName(unsigned char key)
 void GameManager::keyPressed(unsigned char key)
 {
     requireInitialized();
-    if (key == escapeKey) {
+    if (key == KeyCode::escape) {
         handleCommand(GameCommand::Back);
         return;
     }
     switch (state_) {
         case GameState::NameEntry:
-            if (key == lineFeedKey || key == returnKey)
+            if (key == KeyCode::lineFeed || key == KeyCode::carriageReturn)
                 handleCommand(GameCommand::NameEntered);
             else
                 typeName(key);

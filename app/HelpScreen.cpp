@@ -2,9 +2,9 @@
 
 #include <string>
 
-namespace {
-const Color textColor(0, 0, 1, 0.7);
+#include "app/PageField.h"
 
+namespace {
 struct HelpPage {
     const char* keys;
     const char* actions;
@@ -27,15 +27,6 @@ const HelpPage pages[2] = {
      nullptr},
 };
 
-std::unique_ptr<ScreenTextField> field(double left, double bottom, double width, double height, double size,
-                                       int alignment, const std::string& text)
-{
-    auto textField = std::make_unique<ScreenTextField>("arial", left, bottom, width, height, text);
-    textField->setSize(size);
-    textField->setAlignment(alignment);
-    textField->setColor(textColor);
-    return textField;
-}
 }  // namespace
 
 void HelpScreen::show()
@@ -64,16 +55,16 @@ void HelpScreen::setPadColumn(bool shown)
 void HelpScreen::buildPage()
 {
     const HelpPage& page = pages[page_];
-    fields_.push_back(field(0.35, 0.8, 1.0, 0.2, 0.1, ScreenTextPoint::Left, "Help/" + std::to_string(page_ + 1)));
-    fields_.push_back(field(0.0, 0.75, 1.0, 0.03, 0.03, ScreenTextPoint::Center,
+    fields_.push_back(pageField(0.35, 0.8, 1.0, 0.2, 0.1, ScreenTextPoint::Left, "Help/" + std::to_string(page_ + 1)));
+    fields_.push_back(pageField(0.0, 0.75, 1.0, 0.03, 0.03, ScreenTextPoint::Center,
                             "Press any button for more help - Press ESC to exit"));
     if (padColumn_ && page.pad != nullptr) {
         // Three columns of the longest lines fit across the window only in smaller type.
-        fields_.push_back(field(0.04, 0.125, 0.3, 0.55, 0.03, ScreenTextPoint::TopLeft, page.keys));
-        fields_.push_back(field(0.68, 0.125, 0.3, 0.55, 0.03, ScreenTextPoint::TopLeft, page.actions));
-        fields_.push_back(field(0.36, 0.125, 0.3, 0.55, 0.03, ScreenTextPoint::TopLeft, page.pad));
+        fields_.push_back(pageField(0.04, 0.125, 0.3, 0.55, 0.03, ScreenTextPoint::TopLeft, page.keys));
+        fields_.push_back(pageField(0.68, 0.125, 0.3, 0.55, 0.03, ScreenTextPoint::TopLeft, page.actions));
+        fields_.push_back(pageField(0.36, 0.125, 0.3, 0.55, 0.03, ScreenTextPoint::TopLeft, page.pad));
         return;
     }
-    fields_.push_back(field(0.1, 0.125, 0.35, 0.55, 0.04, ScreenTextPoint::TopLeft, page.keys));
-    fields_.push_back(field(0.55, 0.125, 0.35, 0.55, 0.04, ScreenTextPoint::TopLeft, page.actions));
+    fields_.push_back(pageField(0.1, 0.125, 0.35, 0.55, 0.04, ScreenTextPoint::TopLeft, page.keys));
+    fields_.push_back(pageField(0.55, 0.125, 0.35, 0.55, 0.04, ScreenTextPoint::TopLeft, page.actions));
 }

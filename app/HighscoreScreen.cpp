@@ -1,17 +1,9 @@
 #include "app/HighscoreScreen.h"
 
+#include "app/PageField.h"
+
 namespace {
 enum Field { Title, LevelLine, Ranks, Names, Scores, Replays, FieldCount };
-
-std::unique_ptr<ScreenTextField> field(double left, double bottom, double width, double height, double size,
-                                       int alignment, const std::string& text)
-{
-    auto textField = std::make_unique<ScreenTextField>("arial", left, bottom, width, height, text);
-    textField->setSize(size);
-    textField->setAlignment(alignment);
-    textField->setColor(Color(0, 0, 1, 0.7));
-    return textField;
-}
 
 std::string rankColumn()
 {
@@ -29,12 +21,12 @@ HighscoreScreen::HighscoreScreen(HighscoreTable& table, const KeptReplays& repla
 void HighscoreScreen::show(int level)
 {
     hide();
-    fields_.push_back(field(0.0, 0.8, 1.0, 0.2, 0.1, ScreenTextPoint::Center, "Highscores"));
-    fields_.push_back(field(0.0, 0.7, 1.0, 0.2, 0.07, ScreenTextPoint::Center, ""));
-    fields_.push_back(field(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::TopLeft, rankColumn()));
-    fields_.push_back(field(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::Top, ""));
-    fields_.push_back(field(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::TopRight, ""));
-    fields_.push_back(field(0.0, 0.01, 1.0, 0.08, 0.03, ScreenTextPoint::Center, ""));
+    fields_.push_back(pageField(0.0, 0.8, 1.0, 0.2, 0.1, ScreenTextPoint::Center, "Highscores"));
+    fields_.push_back(pageField(0.0, 0.7, 1.0, 0.2, 0.07, ScreenTextPoint::Center, ""));
+    fields_.push_back(pageField(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::TopLeft, rankColumn()));
+    fields_.push_back(pageField(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::Top, ""));
+    fields_.push_back(pageField(0.1, 0.0, 0.8, 0.675, 0.05, ScreenTextPoint::TopRight, ""));
+    fields_.push_back(pageField(0.0, 0.01, 1.0, 0.08, 0.03, ScreenTextPoint::Center, ""));
     shownLevel_ = level;
     fillLevel();
 }

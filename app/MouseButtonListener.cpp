@@ -3,15 +3,15 @@
 #include "scene/Registry.h"
 
 namespace {
-Registry<MouseButtonListener>& listeners() { return registryOf<MouseButtonListener>(); }
+Registry<MouseButtonListener>& mouseButtonListeners() { return registryOf<MouseButtonListener>(); }
 }  // namespace
 
 void dispatchMouseButtonPressed(int button, const Pointer& pointer)
 {
-    listeners().forEach([&](MouseButtonListener* listener) { listener->mouseButtonPressed(button, pointer); });
+    mouseButtonListeners().forEach([&](MouseButtonListener* listener) { listener->mouseButtonPressed(button, pointer); });
 }
 
 void dispatchMouseButtonReleased(int button, const Pointer& pointer)
 {
-    listeners().forEach([&](MouseButtonListener* listener) { listener->mouseButtonReleased(button, pointer); });
+    mouseButtonListeners().forEach([&](MouseButtonListener* listener) { listener->mouseButtonReleased(button, pointer); });
 }

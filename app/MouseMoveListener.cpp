@@ -3,7 +3,7 @@
 #include "scene/Registry.h"
 
 namespace {
-Registry<MouseMoveListener>& listeners() { return registryOf<MouseMoveListener>(); }
+Registry<MouseMoveListener>& mouseMoveListeners() { return registryOf<MouseMoveListener>(); }
 Pointer last;
 }  // namespace
 
@@ -11,6 +11,6 @@ void MouseMoveListener::resendLastMousePosition() { mouseMoved(last); }
 
 void dispatchMouseMoved(const Pointer& pointer)
 {
-    listeners().forEach([&](MouseMoveListener* listener) { listener->mouseMoved(pointer); });
+    mouseMoveListeners().forEach([&](MouseMoveListener* listener) { listener->mouseMoved(pointer); });
     last = pointer;
 }

@@ -1,12 +1,11 @@
 #include "app/PadDriver.h"
 
 #include "app/GameManager.h"
+#include "app/KeyCodes.h"
 #include "scene/Platform.h"
 #include "world/Space.h"
 
 namespace {
-constexpr unsigned char pauseKey = 'p';
-
 PadView::Mode modeOf(GameState state)
 {
     switch (state) {
@@ -64,8 +63,8 @@ void PadDriver::beforeFrame(std::int64_t wallMicros)
         events = translator_.release(shown);
         // As on consoles: the game waits for its pilot.
         if (game_.getState() == GameState::Running) {
-            events.push_back({InputEvent::KeyDown, pauseKey});
-            events.push_back({InputEvent::KeyUp, pauseKey});
+            events.push_back({InputEvent::KeyDown, KeyCode::pause});
+            events.push_back({InputEvent::KeyUp, KeyCode::pause});
         }
     } else if (!Platform::get().hasFocus()) {
         events = translator_.release(shown);

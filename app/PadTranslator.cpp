@@ -5,11 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/KeyCodes.h"
 #include "world/SpaceManager.h"
 
 namespace {
-constexpr unsigned char escapeKey = 27, returnKey = 13, pageKey = ' ', pauseKey = 'p';
-
 // What the pad holds in a game, in the order of the outputs below.
 struct HeldOutput {
     bool button;  // a mouse button, else a special key
@@ -133,8 +132,8 @@ void PadTranslator::gameCommands(const PadState& pad, const PadView& view, std::
     if (went(pad, PadButton::South)) click(SpaceManager::RightButton, pointer(view), out);
     // A click of the middle button selects; while the trigger holds it, its release would end the laser.
     if (went(pad, PadButton::West) && !held_[laser]) click(SpaceManager::MiddleButton, pointer(view), out);
-    if (went(pad, PadButton::Back)) pressKey(pauseKey, out);
-    if (went(pad, PadButton::Start)) pressKey(escapeKey, out);
+    if (went(pad, PadButton::Back)) pressKey(KeyCode::pause, out);
+    if (went(pad, PadButton::Start)) pressKey(KeyCode::escape, out);
 }
 
 void PadTranslator::menuCommands(const PadState& pad, const PadView& view, std::int64_t micros,
@@ -168,18 +167,18 @@ void PadTranslator::menuCommands(const PadState& pad, const PadView& view, std::
             }
             if (south && view.highlighted >= 0 && view.highlighted < entries)
                 click(SpaceManager::LeftButton, entryPixel(view, view.highlighted), out);
-            if ((start || east) && view.mode == PadView::GameMenu) pressKey(escapeKey, out);
+            if ((start || east) && view.mode == PadView::GameMenu) pressKey(KeyCode::escape, out);
             break;
         }
         case PadView::Screen:
-            if (east) pressKey(escapeKey, out);
-            if (south) pressKey(pageKey, out);
+            if (east) pressKey(KeyCode::escape, out);
+            if (south) pressKey(KeyCode::space, out);
             break;
         case PadView::GameOver:
-            if (south || start || east) pressKey(escapeKey, out);
+            if (south || start || east) pressKey(KeyCode::escape, out);
             break;
         case PadView::NameEntry:
-            if (south || start) pressKey(returnKey, out);
+            if (south || start) pressKey(KeyCode::carriageReturn, out);
             break;
         default:
             break;

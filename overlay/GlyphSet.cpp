@@ -20,7 +20,7 @@ constexpr float tabMargin = -0.25f;
 // A space keeps a fifth of a cell.
 constexpr float spaceMargin = 0.4f;
 
-std::map<std::string, std::unique_ptr<GlyphSet>>& cache()
+std::map<std::string, std::unique_ptr<GlyphSet>>& glyphSetCache()
 {
     static auto* sets = new std::map<std::string, std::unique_ptr<GlyphSet>>;
     return *sets;
@@ -33,8 +33,8 @@ bool hasContext() { return glGetString(GL_VERSION) != nullptr; }
 
 GlyphSet& GlyphSet::get(const std::string& name)
 {
-    auto found = cache().find(name);
-    if (found != cache().end()) return *found->second;
+    auto found = glyphSetCache().find(name);
+    if (found != glyphSetCache().end()) return *found->second;
     const std::string path = "fonts/" + name + ".bmp";
     if (!std::ifstream(path, std::ios::binary).is_open()) throw GameError("Can't open bmp file");
     // The reader has told the player what is wrong with the file; to the game it is no font.
@@ -45,21 +45,21 @@ GlyphSet& GlyphSet::get(const std::string& name)
 
 GlyphSet& GlyphSet::fromImage(const std::string& name, int width, int height, const std::vector<unsigned char>& rgb)
 {
-    auto found = cache().find(name);
-    if (found != cache().end()) return *found->second;
+    auto found = glyphSetCache().find(name);
+    if (found != glyphSetCache().end()) return *found->second;
     if (width != height || width < minimumSide || !isPowerOfTwo(width) ||
         rgb.size() < static_cast<size_t>(width) * height * 3)
         throw GameError("Not supported format");
     std::unique_ptr<GlyphSet> set(new GlyphSet(name, width, rgb));
-    return *cache().emplace(name, std::move(set)).first->second;
+    return *glyphSetCache().emplace(name, std::move(set)).first->second;
 }
 
 void GlyphSet::forget(const std::string& name)
 {
-    auto found = cache().find(name);
-    if (found == cache().end()) return;
+    auto found = glyphSetCache().find(name);
+    if (found == glyphSetCache().end()) return;
     if (found->second->texturesMade_ && hasContext()) glDeleteTextures(glyphCount, found->second->textures_.data());
-    cache().erase(found);
+    glyphSetCache().erase(found);
 }
 
 GlyphSet::GlyphSet(std::string name, int side, const std::vector<unsigned char>& rgb)

@@ -12,7 +12,7 @@
 #include "scene/ModelFile.h"
 
 namespace {
-std::map<std::string, std::unique_ptr<ModelData>>& cache()
+std::map<std::string, std::unique_ptr<ModelData>>& modelCache()
 {
     static auto* models = new std::map<std::string, std::unique_ptr<ModelData>>;
     return *models;
@@ -67,8 +67,8 @@ void compilePlainList(unsigned list, const ModelFile& model)
 
 ModelData* ModelData::load(const std::string& fileName)
 {
-    auto found = cache().find(fileName);
-    if (found != cache().end()) return found->second.get();
+    auto found = modelCache().find(fileName);
+    if (found != modelCache().end()) return found->second.get();
 
     const ModelFile model = ModelFile::read("models/" + fileName);
     std::vector<unsigned> textures(model.groups.size(), 0);
@@ -78,7 +78,7 @@ ModelData* ModelData::load(const std::string& fileName)
     const unsigned lists = glGenLists(2);
     compileFullList(lists, model, textures);
     compilePlainList(lists + 1, model);
-    return cache()
+    return modelCache()
         .emplace(fileName, std::unique_ptr<ModelData>(new ModelData(lists, farthestVertex(model))))
         .first->second.get();
 }

@@ -8,7 +8,7 @@
 #include "scene/Scene.h"
 
 namespace {
-double viewConeAngle = 180.0;
+double viewConeDegrees = 180.0;
 
 [[noreturn]] void throwNotContained() { throw GameError("This scene object is not contained in the given root scene"); }
 }  // namespace
@@ -114,7 +114,7 @@ bool SceneObject::isCulled()
     const Matrix cameraMatrix = camera->getAbsoluteMatrix();
     const Vector viewDirection = -cameraMatrix.zAxis();
     const double angle = std::abs((getAbsolutePosition() - eye).angleToDegrees(viewDirection));
-    return angle > viewConeAngle;  // NaN (object at the eye) is never culled
+    return angle > viewConeDegrees;  // NaN (object at the eye) is never culled
 }
 
 SceneGraph* SceneObject::getRoot() const { return root_; }
@@ -125,6 +125,6 @@ bool SceneObject::isCullable() const { return cullable_; }
 
 void SceneObject::setRoot(SceneGraph* root) { root_ = root; }
 
-void SceneObject::setViewConeAngle(double degrees) { viewConeAngle = std::clamp(degrees, 0.0, 180.0); }
+void SceneObject::setViewConeAngle(double degrees) { viewConeDegrees = std::clamp(degrees, 0.0, 180.0); }
 
-double SceneObject::getViewConeAngle() { return viewConeAngle; }
+double SceneObject::getViewConeAngle() { return viewConeDegrees; }

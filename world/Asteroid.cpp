@@ -21,7 +21,7 @@
 #include "world/Space.h"
 
 namespace {
-constexpr double modelScale = 10.0;
+constexpr double asteroidModelScale = 10.0;
 constexpr double projectileLightReach = 1.0;  // beyond the collision radius
 constexpr double targetPointerSize = 1.0;
 
@@ -100,7 +100,7 @@ Asteroid::Asteroid(double size, int kind, double graceTime)
 
     const AsteroidKind& look = asteroidKinds()[kind];
     model_ = Model::getModel(look.modelName);
-    model_->setScale(modelScale);
+    model_->setScale(asteroidModelScale);
     model_->setColor(look.color);
     addChild(model_);
     lifeBeam_ = new AsteroidLifeBeam(level.asteroidRadiusFactor);

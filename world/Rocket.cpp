@@ -9,7 +9,6 @@
 #include "world/VaporTrailEmitter.h"
 
 namespace {
-constexpr double modelScale = 0.2;
 constexpr double trailOffset = -0.25;  // the exhaust, behind the rocket's centre
 
 // Any direction across `heading`.
@@ -19,6 +18,14 @@ Vector across(const Vector& heading)
     return candidate.squaredLength() > 1e-12 * heading.squaredLength() ? candidate : heading.cross(Vector(0, 1, 0));
 }
 }  // namespace
+
+Model* Rocket::makeModel()
+{
+    Model* model = Model::getModel("Rocket");
+    model->setScale(0.2);
+    model->setRotation(180.0, 0.0, 1.0, 0.0);  // the model's nose points along -z
+    return model;
+}
 
 Rocket::Rocket(SceneObject* target, Scene* world)
     : Registered<Rocket>(this), trail_(new VaporTrailEmitter), target_(target)
@@ -30,10 +37,7 @@ Rocket::Rocket(SceneObject* target, Scene* world)
     setImpactDamage(level.rocketDamage);
     setHardness(0.0);
 
-    Model* model = Model::getModel("Rocket");
-    model->setScale(modelScale);
-    model->setRotation(180.0, 0.0, 1.0, 0.0);  // the model's nose points along -z
-    addChild(model);
+    addChild(makeModel());
 
     trail_->setCloudAlpha(level.rocketTrail.cloudAlpha);
     trail_->setCloudScale(level.rocketTrail.cloudScale);

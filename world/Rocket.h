@@ -12,12 +12,15 @@
 #include "scene/Registered.h"
 #include "world/PhysicalSceneObject.h"
 
+class Model;
 class VaporTrailEmitter;
 
 class Rocket : public virtual FlexibleSceneObject, public virtual PhysicalSceneObject, public Registered<Rocket> {
 public:
     // Its trail emits into `world`.
     Rocket(SceneObject* target, Scene* world);
+    // The rocket's model as it flies, also what the rails show loaded.
+    static Model* makeModel();
     ~Rocket() override;
 
     // Also stops the turn in progress.

@@ -3,21 +3,13 @@
 #include "app/GameManager.h"
 #include "app/Level.h"
 #include "sound/GameSounds.h"
+#include "world/Rocket.h"
 
 namespace {
-constexpr double modelScale = 0.2;
 constexpr double counterModelScale = 0.05;
 constexpr double counterModelDistance = 0.04;  // from a counter's number to its rocket
 constexpr double counterSpin = 90.0;           // degrees per second
 constexpr int numberRightOfAnchor = 1, numberLeftOfAnchor = 3;
-
-Model* railModel()
-{
-    Model* model = Model::getModel("Rocket");
-    model->setScale(modelScale);
-    model->setRotation(180.0, 0.0, 1.0, 0.0);
-    return model;
-}
 
 // The counters' rocket: lying diagonally, nose to the upper right, turning about its length.
 std::unique_ptr<Model> counterModel()
@@ -45,8 +37,8 @@ RocketGun::RocketGun(const Vector& first, const Vector& second, int count, Scene
     : SceneObjectEmitter(nullptr, nullptr),
       rocketFactory_(std::make_unique<RocketFactory>(world)),
       counterModel_(counterModel()),
-      leftRailModel_(railModel()),
-      rightRailModel_(railModel()),
+      leftRailModel_(Rocket::makeModel()),
+      rightRailModel_(Rocket::makeModel()),
       leftCounter_(counter(counterModel_.get(), numberRightOfAnchor, leftCounterX)),
       rightCounter_(counter(counterModel_.get(), numberLeftOfAnchor, rightCounterX))
 {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 namespace {
-constexpr double cameraDistance = 3.0;         // behind the ship at rest
 constexpr double cameraPullAtFullSpeed = 1.0;  // further back at full forward speed
 constexpr double cameraPushAtFullReverse = 0.125;
 constexpr double cameraSideAtFullStrafe = 0.5;

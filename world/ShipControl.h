@@ -20,6 +20,8 @@ struct FlightLimits {
 
 class ShipControl {
 public:
+    static constexpr double cameraDistance = 3.0;  // behind the ship at rest
+
     explicit ShipControl(const FlightLimits& limits);
 
     // Advances speed, strafe speed and turn rate by dt seconds of held keys.

@@ -13,13 +13,13 @@
 #include "world/Projectile.h"
 #include "world/Random.h"
 #include "world/Rocket.h"
+#include "world/ShipControl.h"
 #include "world/SpaceShip.h"
 
 namespace {
 Space* instance = nullptr;
 
 constexpr double keepOutMargin = 1.2;  // around the ship, times the two radii
-constexpr double cameraDistance = 3.0;
 // Covers the rounding of the exact test's square root and sum, so that no pair it would
 // find touching is ever left out.
 constexpr double apartMargin = 1.0 + 1e-9;
@@ -132,7 +132,7 @@ void Space::fill()
     ship_->setRotation(180.0, 0.0, 1.0, 0.0);  // the ship's nose is its +z, the frame flies along -z
     shipFrame_->addChild(ship_);
     camera_ = new Camera;
-    camera_->setPosition(0.0, 0.0, cameraDistance);
+    camera_->setPosition(0.0, 0.0, ShipControl::cameraDistance);
     shipFrame_->addChild(camera_);
     addChild(shipFrame_);
 

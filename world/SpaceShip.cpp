@@ -16,7 +16,7 @@
 #include "world/VaporTrailEmitter.h"
 
 namespace {
-constexpr double modelScale = 10.0;
+constexpr double shipModelScale = 10.0;
 const Vector rightMuzzle(0.25, 0.0, 0.7), leftMuzzle(-0.25, 0.0, 0.7);
 const Vector rightRail(0.7, 0.16, -0.45), leftRail(-0.7, 0.16, -0.45);
 const Vector exhaust(0.0, 0.0, -0.5);
@@ -44,7 +44,7 @@ SpaceShip::SpaceShip(Scene* world)
     energy_ = maxEnergy_ = level.shipEnergy;
 
     model_ = Model::getModel("SpaceShip");
-    model_->setScale(modelScale);
+    model_->setScale(shipModelScale);
     addChild(model_);
     projectileGun_ = new ProjectileGun(rightMuzzle, leftMuzzle, this, world);
     addChild(projectileGun_);

@@ -35,7 +35,6 @@ void writeHeaders(ByteWriter& out, int width, int height, int bitsPerPixel, int 
     out.u32(0);
 }
 
-std::uint8_t toByte(float v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); }
 }  // namespace
 
 void BmpFile::write24(const std::string& path, const Image& image)

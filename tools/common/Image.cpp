@@ -5,6 +5,8 @@
 
 namespace assets {
 
+std::uint8_t toByte(float v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); }
+
 Image::Image(int width, int height, Rgb fill)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill)
 {
@@ -40,7 +42,6 @@ Rgb Image::sampleClamped(double x, double y) const
 std::vector<std::uint8_t> Image::toBytes() const
 {
     std::vector<std::uint8_t> bytes(pixels_.size() * 3);
-    auto toByte = [](float v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); };
     for (size_t i = 0; i < pixels_.size(); ++i) {
         bytes[3 * i] = toByte(pixels_[i].r);
         bytes[3 * i + 1] = toByte(pixels_[i].g);

@@ -15,6 +15,8 @@ struct Rgb {
 };
 
 inline Rgb mix(const Rgb& a, const Rgb& b, float t) { return a * (1.0f - t) + b * t; }
+// A channel in [0, 1] as the byte every file format stores, clamped and rounded.
+std::uint8_t toByte(float v);
 
 class Image {
 public:

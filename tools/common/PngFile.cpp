@@ -29,7 +29,6 @@ void chunk(ByteWriter& file, const char* type, const std::vector<std::uint8_t>& 
     file.bytes(bytes.data(), bytes.size());
 }
 
-std::uint8_t toByte(float v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); }
 }  // namespace
 
 void PngFile::writeRgba(const std::string& path, const Image& image, const std::vector<float>& alpha)

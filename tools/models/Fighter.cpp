@@ -13,7 +13,7 @@ namespace assets {
 
 namespace {
 constexpr double fileUnitsPerShipUnit = 0.1;  // the game scales the model by 10
-constexpr int ringPoints = 32;
+constexpr int hullRingPoints = 32;
 
 struct Station {
     double z, halfWidth, up, down;
@@ -87,23 +87,23 @@ void buildFuselage(MeshBuilder& b)
     b.newPart();
     std::vector<Shapes::Ring> rings;
     for (const Station& s : fuselage)
-        rings.push_back(Shapes::superellipse(ringPoints, s.z, s.halfWidth, s.up, s.down, fuselageExponent));
+        rings.push_back(Shapes::superellipse(hullRingPoints, s.z, s.halfWidth, s.up, s.down, fuselageExponent));
     Shapes::loft(b, rings, true, false);
 
     // Engine: the hull's rear face closes onto a round shroud, whose lip leads into the
     // nozzle; the nozzle floor is where the exhaust leaves.
     b.newPart();
     const Station& last = fuselage[std::size(fuselage) - 1];
-    const Shapes::Ring shroudStart = Shapes::circle(ringPoints, last.z, engineRadius);
+    const Shapes::Ring shroudStart = Shapes::circle(hullRingPoints, last.z, engineRadius);
     Shapes::annulus(b, rings.back(), shroudStart, Vec3(0, 0, -1));
     b.newPart();
-    const Shapes::Ring shroudEnd = Shapes::circle(ringPoints, engineEnd, engineRadius * 0.94);
-    Shapes::loft(b, {shroudStart, Shapes::circle(ringPoints, -0.51, engineRadius), shroudEnd}, false, false);
+    const Shapes::Ring shroudEnd = Shapes::circle(hullRingPoints, engineEnd, engineRadius * 0.94);
+    Shapes::loft(b, {shroudStart, Shapes::circle(hullRingPoints, -0.51, engineRadius), shroudEnd}, false, false);
     b.newPart();
-    const Shapes::Ring lipInner = Shapes::circle(ringPoints, engineEnd, nozzleInner);
+    const Shapes::Ring lipInner = Shapes::circle(hullRingPoints, engineEnd, nozzleInner);
     Shapes::annulus(b, shroudEnd, lipInner, Vec3(0, 0, -1));
     nozzleWallPart = b.newPart();
-    const Shapes::Ring floor = Shapes::circle(ringPoints, nozzleFloor, nozzleInner * 0.93);
+    const Shapes::Ring floor = Shapes::circle(hullRingPoints, nozzleFloor, nozzleInner * 0.93);
     Shapes::loft(b, {lipInner, floor}, false, false, true);
     b.newPart();
     Shapes::cap(b, floor, Vec3(0, 0, -1));

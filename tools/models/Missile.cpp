@@ -11,7 +11,7 @@
 namespace assets {
 
 namespace {
-constexpr int ringPoints = 20;
+constexpr int missileRingPoints = 20;
 constexpr double bodyRadius = 0.12;
 
 void buildFins(MeshBuilder& b, double rootFront, double rootBack, double tipFront, double tipBack, double reach,
@@ -39,13 +39,13 @@ Mesh Missile::make(const std::string& texture)
     const double profile[][2] = {{-1.25, 0.004}, {-1.22, 0.035}, {-1.15, 0.066}, {-1.05, 0.093}, {-0.93, 0.112},
                                  {-0.82, 0.12},  {0.95, 0.12},   {1.04, 0.112},  {1.12, 0.10},   {1.22, 0.088}};
     std::vector<Shapes::Ring> rings;
-    for (const auto& [z, r] : profile) rings.push_back(Shapes::circle(ringPoints, z, r));
+    for (const auto& [z, r] : profile) rings.push_back(Shapes::circle(missileRingPoints, z, r));
     Shapes::loft(b, rings, true, false);
     b.newPart();
-    const Shapes::Ring lip = Shapes::circle(ringPoints, 1.22, 0.066);
+    const Shapes::Ring lip = Shapes::circle(missileRingPoints, 1.22, 0.066);
     Shapes::annulus(b, rings.back(), lip, Vec3(0, 0, 1));
     b.newPart();
-    const Shapes::Ring floor = Shapes::circle(ringPoints, 1.15, 0.055);
+    const Shapes::Ring floor = Shapes::circle(missileRingPoints, 1.15, 0.055);
     Shapes::loft(b, {lip, floor}, false, true, true);
     const int firstFinPart = b.newPart();
     buildFins(b, 0.55, 1.12, 0.86, 1.17, 0.34, 0.022, 0.5);   // tail fins, an X seen from behind
