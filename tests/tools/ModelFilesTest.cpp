@@ -21,8 +21,8 @@ namespace {
 
 struct Model {
     ModelFile file;
-    Vector vertex(std::size_t i) const { return {file.vertices[i][0], file.vertices[i][1], file.vertices[i][2]}; }
-    Vector corner(int triangle, int k) const { return vertex(file.indices[3 * triangle + k]); }
+    std::vector<Vector> points;  // the vertices
+    Vector corner(int triangle, int k) const { return points[file.indices[3 * triangle + k]]; }
     int triangles() const { return static_cast<int>(file.indices.size() / 3); }
     double signedVolume() const
     {
@@ -36,8 +36,11 @@ struct Model {
 const Model& model(const std::string& name)
 {
     static std::map<std::string, Model> cache;
-    if (!cache.contains(name)) cache[name] = Model{ModelFile::read(DataFolder::path("models/" + name))};
-    return cache[name];
+    if (cache.contains(name)) return cache[name];
+    Model& m = cache[name];
+    m.file = ModelFile::read(DataFolder::path("models/" + name));
+    for (const auto& v : m.file.vertices) m.points.emplace_back(v[0], v[1], v[2]);
+    return m;
 }
 
 BmpImage picture(const std::string& relative)
@@ -82,10 +85,9 @@ TEST(ModelFilesTest, AsteroidsFillTheirCollisionSphere)
     for (const char* name : {"asteroid", "asteroid2", "asteroid3"}) {
         SCOPED_TRACE(name);
         const Model& m = model(name);
-        std::vector<double> radii;
-        for (std::size_t i = 0; i < m.file.vertices.size(); ++i) radii.push_back(m.vertex(i).length());
-        EXPECT_LT(std::ranges::max(radii), 0.125);
-        EXPECT_GT(std::ranges::min(radii), 0.05);
+        const auto [nearest, farthest] = std::ranges::minmax(m.points, {}, &Vector::length);
+        EXPECT_LT(farthest.length(), 0.125);
+        EXPECT_GT(nearest.length(), 0.05);
         EXPECT_NEAR(std::cbrt(m.signedVolume() * 3.0 / (4.0 * M_PI)), 0.09, 0.012);
     }
 }
@@ -105,15 +107,12 @@ TEST(ModelFilesTest, FighterAndMissileCarryTheirPointsWhereTheGameExpects)
                   {{0.7, 0.16, -0.45}, 0.05},
                   {{-0.7, 0.16, -0.45}, 0.05}};
     for (const auto& [point, tolerance] : onHull) {
-        double nearest = 1e30;
-        for (std::size_t i = 0; i < fighter.file.vertices.size(); ++i)
-            nearest = std::min(nearest, (fighter.vertex(i) * 10 - point).length());
-        EXPECT_LT(nearest, tolerance) << "ship point " << point.x() << ", " << point.y() << ", " << point.z();
+        const auto distance = [&](const Vector& v) { return (v * 10 - point).length(); };
+        EXPECT_LT(distance(std::ranges::min(fighter.points, {}, distance)), tolerance)
+            << "ship point " << point.x() << ", " << point.y() << ", " << point.z();
     }
     // The missile is half a unit long at the game's scale of 0.2, its nose at -z.
-    const Model& missile = model("missile");
-    std::vector<Vector> points;
-    for (std::size_t i = 0; i < missile.file.vertices.size(); ++i) points.push_back(missile.vertex(i));
+    const std::vector<Vector>& points = model("missile").points;
     const auto [low, high] = std::ranges::minmax(points, {}, &Vector::z);
     const double length = high.z() - low.z();
     double front = 0.0, back = 0.0;
@@ -130,9 +129,9 @@ TEST(ModelFilesTest, SkyBoxLiesInsideTheViewVolumeAndItsFacesAgreeAlongEveryEdge
     const Model& m = model("skybox");
     // Scaled by 10, every point stays between the near plane 0.1 and the far plane 100 in
     // every viewing direction, so within 100 / sqrt(3) of the eye.
-    for (std::size_t i = 0; i < m.file.vertices.size(); ++i) {
-        EXPECT_LT(m.vertex(i).length() * 10, 57.0);
-        EXPECT_GT(m.vertex(i).length() * 10, 1.0);
+    for (const Vector& v : m.points) {
+        EXPECT_LT(v.length() * 10, 57.0);
+        EXPECT_GT(v.length() * 10, 1.0);
     }
     // Texel lookup as OpenGL does with GL_LINEAR and GL_REPEAT (rows bottom first) at the
     // fraction t of the way from texture coordinate a to b.
@@ -159,7 +158,7 @@ TEST(ModelFilesTest, SkyBoxLiesInsideTheViewVolumeAndItsFacesAgreeAlongEveryEdge
         faces.push_back(picture("models/" + g.textureName));
     }
     const auto& uv = m.file.textureCoordinates;
-    const auto same = [&](int i, int j) { return (m.vertex(i) - m.vertex(j)).length() < 1e-9; };
+    const auto same = [&](int i, int j) { return (m.points[i] - m.points[j]).length() < 1e-9; };
     int shared = 0;
     double worst = 0.0;
     for (const Edge& e : edges) {
