@@ -1,9 +1,8 @@
 #pragma once
 // FuzzInput: hands each fuzz input to the game's readers as the file they expect, in one
-// scratch folder for the whole run that goes when the fuzzer ends normally. Readers that take
-// paths relative to the working folder (fonts/) run inside a WorkingFolder scope: libFuzzer
-// itself reads its corpus by relative paths, so the working folder must not stay changed.
-// A failed check aborts, which libFuzzer reports as a crash with the input that caused it.
+// scratch folder for the whole run. Readers of paths relative to the working folder (fonts/)
+// run inside a WorkingFolder scope: libFuzzer reads its corpus by relative paths. A failed
+// check aborts, which libFuzzer reports as a crash with the input that caused it.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -35,25 +34,22 @@ private:
 };
 
 // Writes the input to `relative` in the scratch folder, making its folder; returns the full path.
-inline std::string write(const std::string& relative, const std::uint8_t* data, std::size_t size)
-{
-    const std::filesystem::path file = scratchFolder() / relative;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    if (!out.flush()) {
-        std::fprintf(stderr, "cannot write the fuzz input to %s\n", file.c_str());
-        std::abort();
-    }
-    return file.string();
-}
-
 // Fails the input with a message when `holds` is false.
 inline void expect(bool holds, const char* what)
 {
     if (holds) return;
     std::fprintf(stderr, "fuzz check failed: %s\n", what);
     std::abort();
+}
+
+inline std::string write(const std::string& relative, const std::uint8_t* data, std::size_t size)
+{
+    const std::filesystem::path file = scratchFolder() / relative;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    expect(static_cast<bool>(out.flush()), "the fuzz input is written to the scratch folder");
+    return file.string();
 }
 
 }  // namespace FuzzInput

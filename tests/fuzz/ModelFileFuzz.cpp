@@ -1,34 +1,24 @@
 // Fuzzes the model file reader. A file either fails with a GameError or gives a model that
 // the display-list compiler can walk without a single check of its own: arrays of one length
 // per vertex, indices and groups in range, only finite numbers.
+#include <algorithm>
 #include <cmath>
 
 #include "scene/GameError.h"
 #include "scene/ModelFile.h"
 #include "tests/fuzz/FuzzInput.h"
 
-namespace {
-template <class Array>
-bool finite(const Array& values)
-{
-    for (auto v : values) {
-        if (!std::isfinite(v)) return false;
-    }
-    return true;
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    using FuzzInput::expect;
     const std::string path = FuzzInput::write("models/fuzzed", data, size);
     ModelFile model;
     try {
         model = ModelFile::read(path);
     } catch (const GameError& error) {
-        FuzzInput::expect(error.what()[0] != '\0', "a model error has a message");
+        expect(error.what()[0] != '\0', "a model error has a message");
         return 0;
     }
-    using FuzzInput::expect;
     const std::size_t vertices = model.vertices.size();
     expect(model.normals.size() == vertices && model.textureCoordinates.size() == vertices,
            "one normal and one texture coordinate per vertex");
@@ -41,9 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "groups within the indices");
         expect(group.textureName.size() < ModelFile::materialRecordSize, "texture names within their record");
     }
-    for (std::size_t v = 0; v < vertices; ++v) {
-        expect(finite(model.vertices[v]) && finite(model.normals[v]) && finite(model.textureCoordinates[v]),
-               "finite vertices, normals and texture coordinates");
-    }
+    const auto finite = [](const auto& arrays) {
+        return std::ranges::all_of(arrays, [](const auto& numbers) {
+            return std::ranges::all_of(numbers, [](auto x) { return std::isfinite(x); });
+        });
+    };
+    expect(finite(model.vertices) && finite(model.normals) && finite(model.textureCoordinates),
+           "finite vertices, normals and texture coordinates");
     return 0;
 }

@@ -1,14 +1,20 @@
 #!/bin/sh
-# Runs every fuzz target of a fuzz build, each for at most the given seconds and inputs
-# (0 seconds: no time limit), on its seed corpus and the corpus that earlier runs left in
-# <build>/corpus/. A crash, a leak, a check that fails, an input slower than 10 s or one that
-# takes more than 2 GB ends the run with the fuzzer's report and the input in
-# <build>/artifacts/; reproduce it with `<build>/fuzz_<target> <input>`.
-#   run.sh <fuzz build folder> <seconds per target> <inputs per target>
+# Runs every fuzz target of a fuzz build, each for at most the given seconds and inputs, on its
+# seed corpus and the corpus that earlier runs left in <build>/corpus/. The seeds always run in
+# full, however short the run: 0 seconds means no time limit, 0 inputs the corpora alone.
+# A crash, a leak, a check that fails, an input slower than 10 s or one that takes more than
+# 2 GB ends the run with the fuzzer's report and the input in <build>/artifacts/; reproduce it
+# with `<build>/fuzz_<target> <input>`.
+#   run.sh <fuzz build folder> [<seconds per target> [<inputs per target>]]   (20 and 500000)
 set -eu
-BUILD=$(cd "$1" && pwd)
-SECONDS_EACH=$2
-RUNS_EACH=$3
+BUILD=$(cd "${1:?usage: run.sh <fuzz build folder> [<seconds per target> [<inputs per target>]]}" && pwd)
+SECONDS_EACH=${2:-20}
+RUNS_EACH=${3:-500000}
+# libFuzzer reads "0.5" seconds as 0, no limit at all, and -1 inputs as endless: whole numbers only.
+if ! expr "$SECONDS_EACH" : '[0-9][0-9]*$' >/dev/null || ! expr "$RUNS_EACH" : '[0-9][0-9]*$' >/dev/null; then
+    echo "run.sh: seconds and inputs are whole numbers, not '$SECONDS_EACH' and '$RUNS_EACH'" >&2
+    exit 2
+fi
 mkdir -p "$BUILD/artifacts" "$BUILD/logs"
 status=0
 for target in model bmp font highscore sound replay; do

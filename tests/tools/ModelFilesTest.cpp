@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <map>
 #include <string>
@@ -19,19 +21,26 @@ namespace {
 
 struct Model {
     ModelFile file;
-    Vector vertex(std::size_t i) const { return {file.vertices[i][0], file.vertices[i][1], file.vertices[i][2]}; }
-    Vector corner(int triangle, int k) const { return vertex(file.indices[3 * triangle + k]); }
+    std::vector<Vector> points;  // the vertices
+    Vector corner(int triangle, int k) const { return points[file.indices[3 * triangle + k]]; }
     int triangles() const { return static_cast<int>(file.indices.size() / 3); }
+    double signedVolume() const
+    {
+        double v = 0.0;
+        for (int t = 0; t < triangles(); ++t) v += corner(t, 0).dot(corner(t, 1).cross(corner(t, 2))) / 6.0;
+        return v;
+    }
 };
 
 // Read once per process; a missing or damaged file fails the test that needs it.
 const Model& model(const std::string& name)
 {
     static std::map<std::string, Model> cache;
-    auto found = cache.find(name);
-    if (found == cache.end())
-        found = cache.emplace(name, Model{ModelFile::read(DataFolder::path("models/" + name))}).first;
-    return found->second;
+    if (cache.contains(name)) return cache[name];
+    Model& m = cache[name];
+    m.file = ModelFile::read(DataFolder::path("models/" + name));
+    for (const auto& v : m.file.vertices) m.points.emplace_back(v[0], v[1], v[2]);
+    return m;
 }
 
 BmpImage picture(const std::string& relative)
@@ -41,50 +50,9 @@ BmpImage picture(const std::string& relative)
     return *image;
 }
 
-double signedVolume(const Model& m)
+TEST(ModelFilesTest, GroupsDrawEveryTriangleOnceWithReadableTexturesAndSolidsFaceOutward)
 {
-    double v = 0.0;
-    for (int t = 0; t < m.triangles(); ++t) v += m.corner(t, 0).dot(m.corner(t, 1).cross(m.corner(t, 2))) / 6.0;
-    return v;
-}
-
-// Closest point on a triangle (the usual region test), for distances to the surface.
-Vector closestOnTriangle(const Vector& p, const Vector& a, const Vector& b, const Vector& c)
-{
-    const Vector ab = b - a, ac = c - a, ap = p - a;
-    const double d1 = ab.dot(ap), d2 = ac.dot(ap);
-    if (d1 <= 0 && d2 <= 0) return a;
-    const Vector bp = p - b;
-    const double d3 = ab.dot(bp), d4 = ac.dot(bp);
-    if (d3 >= 0 && d4 <= d3) return b;
-    const double vc = d1 * d4 - d3 * d2;
-    if (vc <= 0 && d1 >= 0 && d3 <= 0) return a + ab * (d1 / (d1 - d3));
-    const Vector cp = p - c;
-    const double d5 = ab.dot(cp), d6 = ac.dot(cp);
-    if (d6 >= 0 && d5 <= d6) return c;
-    const double vb = d5 * d2 - d1 * d6;
-    if (vb <= 0 && d2 >= 0 && d6 <= 0) return a + ac * (d2 / (d2 - d6));
-    const double va = d3 * d6 - d5 * d4;
-    if (va <= 0 && (d4 - d3) >= 0 && (d5 - d6) >= 0) return b + (c - b) * ((d4 - d3) / ((d4 - d3) + (d5 - d6)));
-    const double denominator = 1.0 / (va + vb + vc);
-    return a + ab * (vb * denominator) + ac * (vc * denominator);
-}
-
-double distanceToSurface(const Model& m, const Vector& p)
-{
-    double best = 1e30;
-    for (int t = 0; t < m.triangles(); ++t)
-        best = std::min(best, (closestOnTriangle(p, m.corner(t, 0), m.corner(t, 1), m.corner(t, 2)) - p).length());
-    return best;
-}
-
-bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
-
-const std::vector<std::string> modelNames = {"asteroid", "asteroid2", "asteroid3", "fighter", "missile", "skybox"};
-
-TEST(ModelFilesTest, GroupsDrawEveryTriangleOnceWithReadableTextures)
-{
-    for (const std::string& name : modelNames) {
+    for (const std::string name : {"asteroid", "asteroid2", "asteroid3", "fighter", "missile", "skybox"}) {
         SCOPED_TRACE(name);
         const Model& m = model(name);
         std::vector<int> drawn(m.triangles(), 0);
@@ -93,29 +61,21 @@ TEST(ModelFilesTest, GroupsDrawEveryTriangleOnceWithReadableTextures)
             for (int t = g.firstTriangle; t < g.firstTriangle + g.triangleCount; ++t) ++drawn[t];
             if (g.textureName.empty()) continue;
             const BmpImage texture = picture("models/" + g.textureName);
-            EXPECT_TRUE(isPowerOfTwo(texture.width) && isPowerOfTwo(texture.height)) << g.textureName;
+            EXPECT_TRUE(std::has_single_bit(unsigned(texture.width)) && std::has_single_bit(unsigned(texture.height)))
+                << g.textureName;
         }
-        EXPECT_TRUE(std::all_of(drawn.begin(), drawn.end(), [](int n) { return n == 1; }));
+        EXPECT_TRUE(std::ranges::all_of(drawn, [](int n) { return n == 1; }));
         for (const auto& normal : m.file.normals) ASSERT_NEAR(std::hypot(normal[0], normal[1], normal[2]), 1.0, 1e-6);
-    }
-}
-
-TEST(ModelFilesTest, SolidModelsFaceOutwardWithMatchingNormals)
-{
-    // A flipped triangle would be culled from the outside and lit from the wrong side.
-    for (const char* name : {"asteroid", "asteroid2", "asteroid3", "fighter", "missile"}) {
-        SCOPED_TRACE(name);
-        const Model& m = model(name);
-        EXPECT_GT(signedVolume(m), 0.0);
-        int disagreeing = 0;
+        if (name == "skybox") continue;
+        // A flipped triangle would be culled from the outside and lit from the wrong side.
+        EXPECT_GT(m.signedVolume(), 0.0);
         for (int t = 0; t < m.triangles(); ++t) {
             const Vector face = (m.corner(t, 1) - m.corner(t, 0)).cross(m.corner(t, 2) - m.corner(t, 0));
             for (int k = 0; k < 3; ++k) {
                 const auto& n = m.file.normals[m.file.indices[3 * t + k]];
-                if (face.dot(Vector(n[0], n[1], n[2])) <= 0.0) ++disagreeing;
+                ASSERT_GT(face.dot(Vector(n[0], n[1], n[2])), 0.0) << "normal " << k << " of triangle " << t;
             }
         }
-        EXPECT_EQ(disagreeing, 0);
     }
 }
 
@@ -125,45 +85,42 @@ TEST(ModelFilesTest, AsteroidsFillTheirCollisionSphere)
     for (const char* name : {"asteroid", "asteroid2", "asteroid3"}) {
         SCOPED_TRACE(name);
         const Model& m = model(name);
-        double largest = 0.0, smallest = 1e30;
-        for (std::size_t i = 0; i < m.file.vertices.size(); ++i) {
-            largest = std::max(largest, m.vertex(i).length());
-            smallest = std::min(smallest, m.vertex(i).length());
-        }
-        EXPECT_LT(largest, 0.125);
-        EXPECT_GT(smallest, 0.05);
-        EXPECT_NEAR(std::cbrt(signedVolume(m) * 3.0 / (4.0 * M_PI)), 0.09, 0.012);
+        const auto [nearest, farthest] = std::ranges::minmax(m.points, {}, &Vector::length);
+        EXPECT_LT(farthest.length(), 0.125);
+        EXPECT_GT(nearest.length(), 0.05);
+        EXPECT_NEAR(std::cbrt(m.signedVolume() * 3.0 / (4.0 * M_PI)), 0.09, 0.012);
     }
 }
 
 TEST(ModelFilesTest, FighterAndMissileCarryTheirPointsWhereTheGameExpects)
 {
-    const Model& fighter = model("fighter");
     // In ship units (the game scales the model by 10): two guns, the exhaust, two rails whose
-    // point is the hanging rocket's centre just under its pylon.
-    const auto onHull = [&](Vector shipPoint, double tolerance) {
-        EXPECT_LT(distanceToSurface(fighter, shipPoint * 0.1) * 10, tolerance)
-            << "ship point " << shipPoint.x() << ", " << shipPoint.y() << ", " << shipPoint.z();
-    };
-    onHull({0.25, 0.0, 0.7}, 0.02);
-    onHull({-0.25, 0.0, 0.7}, 0.02);
-    onHull({0.0, 0.0, -0.5}, 0.02);
-    onHull({0.7, 0.16, -0.45}, 0.05);
-    onHull({-0.7, 0.16, -0.45}, 0.05);
+    // point is the hanging rocket's centre just under its pylon. Each has a vertex of the hull
+    // that near.
+    const Model& fighter = model("fighter");
+    const struct {
+        Vector point;
+        double tolerance;
+    } onHull[] = {{{0.25, 0.0, 0.7}, 0.02},
+                  {{-0.25, 0.0, 0.7}, 0.02},
+                  {{0.0, 0.0, -0.5}, 0.02},
+                  {{0.7, 0.16, -0.45}, 0.05},
+                  {{-0.7, 0.16, -0.45}, 0.05}};
+    for (const auto& [point, tolerance] : onHull) {
+        const auto distance = [&](const Vector& v) { return (v * 10 - point).length(); };
+        EXPECT_LT(distance(std::ranges::min(fighter.points, {}, distance)), tolerance)
+            << "ship point " << point.x() << ", " << point.y() << ", " << point.z();
+    }
     // The missile is half a unit long at the game's scale of 0.2, its nose at -z.
-    const Model& missile = model("missile");
-    double low = 1e30, high = -1e30, front = 0.0, back = 0.0;
-    for (std::size_t i = 0; i < missile.file.vertices.size(); ++i) {
-        low = std::min(low, missile.vertex(i).z());
-        high = std::max(high, missile.vertex(i).z());
+    const std::vector<Vector>& points = model("missile").points;
+    const auto [low, high] = std::ranges::minmax(points, {}, &Vector::z);
+    const double length = high.z() - low.z();
+    double front = 0.0, back = 0.0;
+    for (const Vector& v : points) {
+        if (v.z() < low.z() + 0.05 * length) front = std::max(front, std::hypot(v.x(), v.y()));
+        if (v.z() > high.z() - 0.25 * length) back = std::max(back, std::hypot(v.x(), v.y()));
     }
-    for (std::size_t i = 0; i < missile.file.vertices.size(); ++i) {
-        const Vector v = missile.vertex(i);
-        const double r = std::hypot(v.x(), v.y());
-        if (v.z() < low + 0.05 * (high - low)) front = std::max(front, r);
-        if (v.z() > high - 0.25 * (high - low)) back = std::max(back, r);
-    }
-    EXPECT_NEAR((high - low) * 0.2, 0.5, 0.05);
+    EXPECT_NEAR(length * 0.2, 0.5, 0.05);
     EXPECT_LT(front, 0.5 * back);
 }
 
@@ -172,59 +129,50 @@ TEST(ModelFilesTest, SkyBoxLiesInsideTheViewVolumeAndItsFacesAgreeAlongEveryEdge
     const Model& m = model("skybox");
     // Scaled by 10, every point stays between the near plane 0.1 and the far plane 100 in
     // every viewing direction, so within 100 / sqrt(3) of the eye.
-    for (std::size_t i = 0; i < m.file.vertices.size(); ++i) {
-        EXPECT_LT(m.vertex(i).length() * 10, 57.0);
-        EXPECT_GT(m.vertex(i).length() * 10, 1.0);
+    for (const Vector& v : m.points) {
+        EXPECT_LT(v.length() * 10, 57.0);
+        EXPECT_GT(v.length() * 10, 1.0);
     }
-    std::map<std::string, BmpImage> pictures;
-    for (const ModelFile::Group& g : m.file.groups) pictures[g.textureName] = picture("models/" + g.textureName);
-    // Texel lookup as OpenGL does with GL_LINEAR and GL_REPEAT; rows bottom first.
-    const auto sample = [](const BmpImage& p, double s, double t, int channel) {
-        const double x = s * p.width - 0.5, y = t * p.height - 0.5;
+    // Texel lookup as OpenGL does with GL_LINEAR and GL_REPEAT (rows bottom first) at the
+    // fraction t of the way from texture coordinate a to b.
+    const auto sample = [](const BmpImage& p, std::array<float, 2> a, std::array<float, 2> b, double t, int c) {
+        const double x = (a[0] + (b[0] - a[0]) * t) * p.width - 0.5, y = (a[1] + (b[1] - a[1]) * t) * p.height - 0.5;
         const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
-        const double fx = x - x0, fy = y - y0;
-        const auto texel = [&](int xi, int yi) {
-            xi = ((xi % p.width) + p.width) % p.width;
-            yi = ((yi % p.height) + p.height) % p.height;
-            return static_cast<double>(p.data[(static_cast<std::size_t>(yi) * p.width + xi) * 3 + channel]);
+        const auto texel = [&](int dx, int dy) {
+            const int xi = ((x0 + dx) % p.width + p.width) % p.width, yi = ((y0 + dy) % p.height + p.height) % p.height;
+            return static_cast<double>(p.data[(static_cast<std::size_t>(yi) * p.width + xi) * 3 + c]);
         };
-        return (texel(x0, y0) * (1 - fx) + texel(x0 + 1, y0) * fx) * (1 - fy) +
-               (texel(x0, y0 + 1) * (1 - fx) + texel(x0 + 1, y0 + 1) * fx) * fy;
+        return std::lerp(std::lerp(texel(0, 0), texel(1, 0), x - x0), std::lerp(texel(0, 1), texel(1, 1), x - x0),
+                         y - y0);
     };
     struct Edge {
-        std::size_t group;
-        Vector a, b;
-        std::array<float, 2> ua, ub;
+        std::size_t face;
+        int from, to;  // vertex indices
     };
+    std::vector<BmpImage> faces;
     std::vector<Edge> edges;
-    for (std::size_t gi = 0; gi < m.file.groups.size(); ++gi) {
-        const ModelFile::Group& g = m.file.groups[gi];
+    for (const ModelFile::Group& g : m.file.groups) {
         for (int t = g.firstTriangle; t < g.firstTriangle + g.triangleCount; ++t)
-            for (int k = 0; k < 3; ++k) {
-                const int i = m.file.indices[3 * t + k], j = m.file.indices[3 * t + (k + 1) % 3];
-                edges.push_back(
-                    {gi, m.vertex(i), m.vertex(j), m.file.textureCoordinates[i], m.file.textureCoordinates[j]});
-            }
+            for (int k = 0; k < 3; ++k)
+                edges.push_back({faces.size(), m.file.indices[3 * t + k], m.file.indices[3 * t + (k + 1) % 3]});
+        faces.push_back(picture("models/" + g.textureName));
     }
+    const auto& uv = m.file.textureCoordinates;
+    const auto same = [&](int i, int j) { return (m.points[i] - m.points[j]).length() < 1e-9; };
     int shared = 0;
     double worst = 0.0;
     for (const Edge& e : edges) {
         for (const Edge& f : edges) {
-            if (f.group <= e.group) continue;
-            const bool same = (e.a - f.a).length() < 1e-9 && (e.b - f.b).length() < 1e-9;
-            const bool reversed = (e.a - f.b).length() < 1e-9 && (e.b - f.a).length() < 1e-9;
-            if (!same && !reversed) continue;
+            const bool reversed = same(e.from, f.to) && same(e.to, f.from);
+            if (f.face <= e.face || (!reversed && !(same(e.from, f.from) && same(e.to, f.to)))) continue;
             ++shared;
-            const BmpImage& pe = pictures[m.file.groups[e.group].textureName];
-            const BmpImage& pf = pictures[m.file.groups[f.group].textureName];
             double total = 0.0;
             constexpr int samples = 400;
             for (int s = 0; s <= samples; ++s) {
-                const double t = static_cast<double>(s) / samples, u = reversed ? 1.0 - t : t;
+                const double t = static_cast<double>(s) / samples;
                 for (int c = 0; c < 3; ++c)
-                    total +=
-                        std::abs(sample(pe, e.ua[0] + (e.ub[0] - e.ua[0]) * t, e.ua[1] + (e.ub[1] - e.ua[1]) * t, c) -
-                                 sample(pf, f.ua[0] + (f.ub[0] - f.ua[0]) * u, f.ua[1] + (f.ub[1] - f.ua[1]) * u, c));
+                    total += std::abs(sample(faces[e.face], uv[e.from], uv[e.to], t, c) -
+                                      sample(faces[f.face], uv[f.from], uv[f.to], reversed ? 1.0 - t : t, c));
             }
             worst = std::max(worst, total / (3.0 * (samples + 1)));
         }
