@@ -1,5 +1,6 @@
-# Runs every generator again into a scratch folder and compares the results byte for byte
-# with the files the build put into the run folder. Called by the assets_reproducible test.
+# Runs every generator again into a scratch folder (the music only for the pieces it is given)
+# and compares the results byte for byte with the files the build put into the run folder.
+# Called by the assets_reproducible test.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH}/models ${SCRATCH}/fonts ${SCRATCH}/Sound)
 
