@@ -4,13 +4,10 @@
 // the game is paused and resumed with P, finished from the in-game menu (ESC, a click at
 // "Finish"), and a name is typed, with a backspace, into the highscore entry. Every step is
 // input, so a replay of the file shows all of it. Run it in a folder holding models/, fonts/ and
-// Sound/; it leaves the game's last.replay, highscores.dat and replays/ there and copies the
-// replay to OUT.
-// Usage: record_pilot_replay OUT
+// Sound/: the game's last.replay, highscores.dat and replays/ are left there.
 #include <GL/freeglut_std.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -122,12 +119,8 @@ void record()
 }
 }  // namespace
 
-int main(int argc, char** argv)
+int main()
 {
-    if (argc != 2) {
-        std::cerr << "usage: record_pilot_replay OUT\n";
-        return 2;
-    }
     if (!GLContext::create(width, height)) return 1;
     int status = 1;
     runReportingErrors(
@@ -138,7 +131,6 @@ int main(int argc, char** argv)
             GameManager::initialize(&gameArgc, gameArgv, [] { return gameNanoseconds; });
             record();
             GameManager::shutdown();
-            std::filesystem::copy_file("last.replay", argv[1], std::filesystem::copy_options::overwrite_existing);
             status = 0;
         },
         std::cerr);
