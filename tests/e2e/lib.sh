@@ -1,13 +1,8 @@
-# Shared steps of the end-to-end tests. A test script sources this file, calls
-# `e2e_begin "$@"` first, then drives the real game with the functions below.
-#
-# Each script gets three arguments: the game binary, the run folder holding the data and the
-# program that records the ScriptedPilot's game (tests/e2e/record_pilot_replay.cpp).
-# The game runs in a scratch folder of its own (data linked from the run folder), so a test
-# never touches build/run/highscores.dat. A failing test keeps its last screenshot in
-# build/e2e-shots/.
-# Nothing waits for a fixed time: each step waits, with a generous limit, for what it needs to
-# see (a screen, a window, a file, the end of the game), so a busy machine only makes it slower.
+# Shared steps of the end-to-end tests: a script calls `e2e_begin "$@"` with its arguments (the
+# game binary, the run folder with the data, record_pilot_replay), then drives the real game in a
+# scratch folder; a failure keeps its last screenshot in build/e2e-shots/. Nothing waits for a
+# fixed time: each step waits, with a generous limit, for what it needs (a screen, a window, the
+# end of the game), so a busy machine only makes it slower.
 
 set -eu
 
@@ -27,9 +22,7 @@ e2e_begin() {
     SHOTS="$(dirname "$GAME_BINARY")/e2e-shots"
     mkdir -p "$SHOTS"
     WORK=$(mktemp -d)
-    for data in models fonts Sound; do
-        [ -e "$RUN_FOLDER/$data" ] && ln -s "$RUN_FOLDER/$data" "$WORK/$data"
-    done
+    ln -s "$RUN_FOLDER/models" "$RUN_FOLDER/fonts" "$RUN_FOLDER/Sound" "$WORK"
     GAME_PID=""
     SHOT=""
     trap e2e_cleanup EXIT
@@ -40,9 +33,9 @@ e2e_cleanup() {
     rm -rf "$WORK"
 }
 
-# Fails the test; the last screenshot taken is kept in build/e2e-shots/.
 fail() {
     echo "FAIL ($TEST_NAME): $*" >&2
+    cat "$WORK/stderr.txt" >&2 2>/dev/null || true  # the game's own messages
     [ -z "${SHOT:-}" ] || "$CONVERT" "$SHOT" "$SHOTS/$TEST_NAME-$(basename "$SHOT" .xwd).png" || true
     exit 1
 }
@@ -59,18 +52,14 @@ wait_until() {
     done
 }
 
-# Starts the game in the scratch folder and returns at once. Arguments go to the game, GAME_ENV
-# may hold extra environment settings (VAR=value, -u VAR).
+# Starts the game in the scratch folder, with the arguments given and the environment settings
+# in GAME_ENV (VAR=value, -u VAR), and returns at once.
 launch_game() {
     (cd "$WORK" && exec env ${GAME_ENV:-} "$GAME_BINARY" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
     GAME_PID=$!
 }
 
-window_found() {
-    GAME_WINDOW=$(xdotool search --name '^Rubblestorm$' 2>/dev/null | head -n 1 || true)
-    [ -n "$GAME_WINDOW" ] || assert_alive
-    [ -n "$GAME_WINDOW" ]
-}
+window_found() { GAME_WINDOW=$(xdotool search --name '^Rubblestorm$' | head -n 1) && [ -n "$GAME_WINDOW" ]; }
 
 # Starts the game (further arguments go to it), waits for its window, moves the pointer into
 # its corner, off the menus, and waits until the screen passes the check $1 (main_menu,
@@ -85,7 +74,7 @@ start_game() {
 }
 
 assert_alive() {
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game is no longer running: $(cat "$WORK/stderr.txt")"
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game is no longer running"
 }
 
 game_ended() { ! ps -o stat= -p "$GAME_PID" | grep -qv '^Z'; }
@@ -97,15 +86,12 @@ expect_exit() {
     status=0
     wait "$GAME_PID" || status=$?
     GAME_PID=""
-    if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: (Address|Leak|UndefinedBehavior)Sanitizer' \
-        "$WORK/stderr.txt"; then
-        fail "a sanitizer reported an error: $(cat "$WORK/stderr.txt")"
-    fi
-    [ "$status" = "$1" ] || fail "the game ended with status $status, not $1: $(cat "$WORK/stderr.txt")"
+    ! grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: (Address|Leak|UndefinedBehavior)Sanitizer' \
+        "$WORK/stderr.txt" || fail "a sanitizer reported an error"
+    [ "$status" = "$1" ] || fail "the game ended with status $status, not $1"
 }
 
-# ESC in the main menu ends the game with status 0.
-quit_game() {
+quit_game() {  # from the main menu
     move_to 10 10
     press_key Escape
     expect_exit 0
@@ -123,32 +109,28 @@ assert_fast_replay() {
         fail "$GAME_BINARY printed '$(cat "$WORK/stdout.txt")' for $1, whose end says '$expected'"
 }
 
-# Takes a screenshot named $1 into SHOT and asks the check $2 about it, further arguments after
-# the picture; a game that has ended fails at once. The screen is grabbed with xwd, which takes
-# a tenth of a second where ImageMagick's import takes seconds while the game is busy.
+# Takes a screenshot named $1 into SHOT and runs the check "$2 ..." on it; a game that has ended
+# fails at once. xwd grabs the screen in a tenth of a second, where ImageMagick's import takes
+# seconds while the game is busy.
 shows() {
     assert_alive
     SHOT="$WORK/$1.xwd"
+    shift
     xwd -root -silent -out "$SHOT"
-    shift
-    check=$1
-    shift
-    "$check" "$SHOT" "$@"
+    "$@"
 }
 
-# Checks of a screenshot $1. The game writes its menus and screens in blue.
-main_menu() { holds "$(measure "$1" 600x50+340+45 mean.b-mean.r)" ">" 0.05; }  # "Start"
-game_menu() { holds "$(measure "$1" 600x40+340+580 mean.b-mean.r)" ">" 0.05; }  # "Finish"
-in_game() { holds "$(measure "$1" 600x14+20+698 mean.g)" ">" 0.4; }  # the green life gauge
-name_entry() { holds "$(measure "$1" 1000x60+140+160 mean.b-mean.r)" ">" 0.05 && ! main_menu "$1" && ! game_menu "$1"; }
-# Whether more than $3 pixels differ from the shot $2 (in the region $4 if given), or fewer than 50.
-differs() { holds "$(pixels_differing "$1" "$2" "${4:-100%}")" ">" "$3"; }
-alike() { holds "$(pixels_differing "$1" "$2" 100%)" "<" 50; }
+# Checks of the screenshot SHOT. The game writes its menus and screens in blue.
+main_menu() { holds "$(measure 600x50+340+45 mean.b-mean.r)" ">" 0.05; }  # "Start"
+game_menu() { holds "$(measure 600x40+340+580 mean.b-mean.r)" ">" 0.05; }  # "Finish"
+in_game() { holds "$(measure 600x14+20+698 mean.g)" ">" 0.4; }  # the green life gauge
+name_entry() { holds "$(measure 1000x60+140+160 mean.b-mean.r)" ">" 0.05 && ! main_menu && ! game_menu; }
+# Whether more than $2 pixels differ from the shot $1 (in the region $3 if given), or fewer than 50.
+differs() { holds "$(compare -metric AE -extract "${3:-100%}" "$SHOT" "$1" null: 2>&1)" ">" "$2"; }
+alike() { holds "$(compare -metric AE "$SHOT" "$1" null: 2>&1)" "<" 50; }
 
-pixels_differing() { compare -metric AE -extract "$3" "$1" "$2" null: 2>&1 || true; }
-
-# The ImageMagick expression $3 (mean.b, mean.b-mean.r, ...) over a region "WxH+X+Y" of a picture.
-measure() { "$CONVERT" "$1" -crop "$2" +repage -format "%[fx:$3]" info:; }
+# The ImageMagick expression $2 (mean.b, mean.b-mean.r, ...) over a region "WxH+X+Y" of SHOT.
+measure() { "$CONVERT" "$SHOT" -crop "$1" +repage -format "%[fx:$2]" info:; }
 
 # Whether the floating-point comparison "$1 $2 $3" holds (operators < and >).
 holds() { awk -v a="$1" -v b="$3" -v op="$2" 'BEGIN { exit (op == "<" ? a < b : a > b) ? 0 : 1 }'; }
@@ -156,10 +138,7 @@ holds() { awk -v a="$1" -v b="$3" -v op="$2" 'BEGIN { exit (op == "<" ? a < b : 
 assert_number() { holds "$1" "$2" "$3" || fail "${4:-check} failed: $1 $2 $3"; }
 
 # Whether the game window's geometry is "X Y W H".
-window_is() {
-    [ "$(xdotool getwindowgeometry --shell "$GAME_WINDOW" | awk -F= '{ v[$1] = $2 }
-        END { print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"] }')" = "$*" ]
-}
+window_is() { [ "$(xdotool getwindowgeometry --shell "$GAME_WINDOW" | cut -d= -f2 | sed -n 2,5p | xargs)" = "$*" ]; }
 
 # Pointer and keyboard, in window pixels. Keys go to the window under the pointer.
 move_to() { xdotool mousemove --window "$GAME_WINDOW" "$1" "$2"; }
@@ -170,11 +149,7 @@ press_key() { xdotool key "$@"; }
 choose() {
     case $1 in
     start) y=70 ;;
-    difficulty) y=201 ;;
     highscores) y=331 ;;
-    help) y=438 ;;
-    credits) y=544 ;;
-    resume) y=122 ;;
     finish) y=598 ;;
     esac
     move_to 640 $((y - 1))

@@ -1,33 +1,28 @@
 #!/bin/sh
-# A whole game the ScriptedPilot flies off screen (record_pilot_replay: a rock broken, a pause,
-# the in-game menu, the game finished and a name entered), played back by the real game: as
-# fast as it can, where it must end exactly as recorded, also in a window of another size and,
-# from the sanitized build, by the normal build's game; and in real time, where the screen shows
-# the gauges, the REPLAY mark, the name entry and the return to the main menu, and playback
-# leaves no highscore file or replay behind.
+# The ScriptedPilot's game (record_pilot_replay) played back by the real game: in real time,
+# where the screen shows the gauges, the REPLAY mark, the name entry and the return to the main
+# menu, and playback writes no highscore or replay; and as fast as it can at 800 x 600 (or, from
+# the sanitized build, by it and by the normal build's game), where it must end exactly as recorded.
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
 (cd "$WORK" && "$PILOT_RECORDER" >recorder.txt 2>&1) || fail "no pilot's game: $(cat "$WORK/recorder.txt")"
 mv "$WORK/last.replay" "$WORK/pilot.replay"
 rm -r "$WORK/highscores.dat" "$WORK/replays"  # the recorded game's own
-cp "$WORK/pilot.replay" "$SHOTS/$TEST_NAME-pilot.replay"
-[ "$(awk '$1 == "end" { print $3 }' "$WORK/pilot.replay")" -gt 0 ] || fail "the recorded game has no score"
-assert_fast_replay pilot.replay
 
 # The sanitized build plays on the data of the normal build, whose game must agree; the rest
 # judges pictures, which adds only time there.
 data_build=$(dirname "$(dirname "$(readlink -f "$RUN_FOLDER/models")")")
 if [ "$data_build/run" != "$RUN_FOLDER" ]; then
+    assert_fast_replay pilot.replay
     GAME_BINARY="$data_build/rubblestorm"
     assert_fast_replay pilot.replay
-    echo "ok"
     exit 0
 fi
 
 start_game in_game --play pilot.replay
 while read -r what region expression least; do
-    assert_number "$(measure "$SHOT" "$region" "$expression")" ">" "$least" "$what"
+    assert_number "$(measure "$region" "$expression")" ">" "$least" "$what"
 done <<CHECKS
 shield-gauge 600x14+660+698 mean.b 0.4
 energy-gauge 200x14+540+673 mean.r 0.3
@@ -43,6 +38,8 @@ for written in highscores.dat replays last.replay; do
     [ ! -e "$WORK/$written" ] || fail "playback wrote $written"
 done
 quit_game
+# Playback checks every recorded frame: a game that went another way would have said so.
+! grep -q '^Error' "$WORK/stderr.txt" || fail "the playback diverged"
 
 printf '#!/bin/sh\nexec xvfb-run -a -s "-screen 0 800x600x24" "%s" "$@"\n' "$GAME_BINARY" >"$WORK/small-screen"
 chmod +x "$WORK/small-screen"

@@ -1,9 +1,7 @@
 #!/bin/sh
-# The main menu in its full-screen window, over the sky box, driven by the real pointer and
-# keyboard, with its music: F5 changes nothing, each entry lights up under the pointer and a
-# click opens its screen or changes the difficulty; ESC there ends the game with status 0. With
-# "-d", F5 switches to a 640 x 480 window at (100, 100) and back. The sound goes to a WAV file
-# (OpenAL's wave backend) so that the music is heard.
+# The main menu in its full-screen window over the sky box, driven by the real pointer and
+# keyboard, with its music (OpenAL's wave backend writes it to a file); ESC there ends the game
+# with status 0. F5 changes nothing; with "-d" it switches to a 640 x 480 window and back.
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -11,14 +9,13 @@ printf '[general]\ndrivers = wave\nsample-type = int16\n[wave]\nfile = %s\n' "$W
 GAME_ENV="-u ALSOFT_DRIVERS ALSOFT_CONF=$WORK/wave.conf"
 start_game main_menu
 menu=$SHOT
-# Stars and nebulae on dark space, not a cleared frame: their green (the menu has none) is about
-# 0.005 to 0.05 as the menu looks a random way, toward rich or sparse stars; a black sky has none.
-assert_number "$(measure "$menu" 100% mean.g)" ">" 0.002 "sky box brightness"
-assert_number "$("$CONVERT" "$menu" -format %k info:)" ">" 200 "sky box colours"
+# Stars and nebulae: their green (the blue menu has none) is about 0.005 to 0.05 as the menu
+# looks a random way, toward rich or sparse stars; a black sky has none.
+assert_number "$(measure 100% mean.g)" ">" 0.002 "sky box brightness"
 press_key F5
-# Each entry lights up under the pointer, and a click on it changes the screen: the difficulty
-# label, or a screen that moves on (a key turns the pages of the help and the highscores, the
-# credits scroll by themselves) until ESC brings back the very menu.
+# Each entry lights up under the pointer and a click changes the screen: the difficulty, or a
+# screen that moves on (a key turns the help and highscore pages, the credits scroll) until ESC
+# brings back the very menu.
 for entry in "help 438 space" "credits 544" "highscores 331 Right" "difficulty 201"; do
     set -- $entry
     move_to 640 "$2"
