@@ -9,16 +9,15 @@
 e2e_begin "$@"
 export ALSOFT_DRIVERS=no-such-device
 
-# Data of our own in the scratch folder: links to every good file, the sounds damaged.
+# Data of our own in the scratch folder: links to every good model and font, damaged sounds.
 damage_data() {
-    for data in models fonts Sound; do
-        rm -rf "${WORK:?}/$data"  # the link to the run folder, or the last case's copy
-        mkdir "$WORK/$data"
-        for file in "$RUN_FOLDER/$data"/*; do ln -s "$file" "$WORK/$data/"; done
+    rm -rf "${WORK:?}/models" "$WORK/fonts" "$WORK/Sound"  # links to the run folder, or copies
+    mkdir "$WORK/models" "$WORK/fonts" "$WORK/Sound"
+    for file in "$RUN_FOLDER"/models/* "$RUN_FOLDER"/fonts/*; do
+        ln -s "$file" "$WORK/${file#"$RUN_FOLDER"/}"
     done
-    for file in "$WORK/Sound"/*; do
-        rm "$file"  # the link, not the run folder's sound
-        printf 'RIFF\377\377\377\377WAVEfmt garbage' >"$file"
+    for file in "$RUN_FOLDER"/Sound/*; do
+        printf 'RIFF\377\377\377\377WAVEfmt garbage' >"$WORK/Sound/${file##*/}"
     done
 }
 

@@ -10,8 +10,7 @@ e2e_begin "$@"
 mv "$WORK/last.replay" "$WORK/pilot.replay"
 rm -r "$WORK/highscores.dat" "$WORK/replays"  # the recorded game's own
 
-# The sanitized build plays on the data of the normal build, whose game must agree; the rest
-# judges pictures, which adds only time there.
+# The sanitized build plays on the normal build's data, whose game must agree; pictures it skips.
 data_build=$(dirname "$(dirname "$(readlink -f "$RUN_FOLDER/models")")")
 if [ "$data_build/run" != "$RUN_FOLDER" ]; then
     assert_fast_replay pilot.replay

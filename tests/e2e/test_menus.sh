@@ -9,8 +9,7 @@ printf '[general]\ndrivers = wave\nsample-type = int16\n[wave]\nfile = %s\n' "$W
 GAME_ENV="-u ALSOFT_DRIVERS ALSOFT_CONF=$WORK/wave.conf"
 start_game main_menu
 menu=$SHOT
-# Stars and nebulae: their green (the blue menu has none) is about 0.005 to 0.05 as the menu
-# looks a random way, toward rich or sparse stars; a black sky has none.
+# Stars and nebulae: green (the menu has none) of 0.005 to 0.05 as the sky looks a random way.
 assert_number "$(measure 100% mean.g)" ">" 0.002 "sky box brightness"
 press_key F5
 # Each entry lights up under the pointer and a click changes the screen: the difficulty, or a
