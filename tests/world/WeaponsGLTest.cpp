@@ -248,7 +248,7 @@ TEST(WeaponsGLTest, TheLaserChargesThenHurtsEveryRockOnItsLineAndShowsTheNearest
     test.advanceClock(5.0);
     test.press(SpaceManager::MiddleButton, 0, 0);
     test.run(1.9);
-    EXPECT_FALSE(laser->isActive()) << "still charging";
+    ASSERT_FALSE(laser->isActive()) << "still charging";
     EXPECT_EQ(near->getLife(), 15.0);
     test.run(0.2);
     ASSERT_TRUE(laser->isActive());
