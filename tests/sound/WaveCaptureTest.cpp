@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -33,7 +34,8 @@ constexpr const char* standInVariable = "RUBBLESTORM_SOUND_STAND_IN";
     std::exit(0);
 }();
 
-std::vector<std::string> standInEnvironment(const std::string& configFile)
+// Runs the stand-in with OpenAL Soft's configuration file `configFile`; its exit status.
+int runStandIn(const std::string& configFile)
 {
     std::vector<std::string> variables;
     for (char** variable = environ; *variable != nullptr; ++variable) {
@@ -42,13 +44,8 @@ std::vector<std::string> standInEnvironment(const std::string& configFile)
     }
     variables.push_back("ALSOFT_CONF=" + configFile);
     variables.push_back(std::string(standInVariable) + "=1");
-    return variables;
-}
-
-int runStandIn(const std::vector<std::string>& environment)
-{
     std::vector<char*> pointers;
-    for (const std::string& variable : environment) pointers.push_back(const_cast<char*>(variable.c_str()));
+    for (std::string& variable : variables) pointers.push_back(variable.data());
     pointers.push_back(nullptr);
     char program[] = "/proc/self/exe";
     char* arguments[] = {program, nullptr};
@@ -58,7 +55,6 @@ int runStandIn(const std::vector<std::string>& environment)
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-
 }  // namespace
 
 TEST(WaveCaptureTest, WhatTheGamePlaysLandsInAFinishedWaveFile)
@@ -69,21 +65,15 @@ TEST(WaveCaptureTest, WhatTheGamePlaysLandsInAFinishedWaveFile)
     const std::string config = (folder.root() / "wave.conf").string();
     std::ofstream(config) << "[general]\ndrivers = wave\nsample-type = int16\n[wave]\nfile = " << capture << "\n";
 
-    ASSERT_EQ(runStandIn(standInEnvironment(config)), 0);
+    ASSERT_EQ(runStandIn(config), 0);
 
-    std::ifstream raw(capture, std::ios::binary);
-    ASSERT_TRUE(raw) << "no capture file";
-    char header[8] = {};
-    raw.read(header, sizeof header);
-    const auto riffSize =
-        static_cast<std::uintmax_t>(static_cast<unsigned char>(header[4]) | static_cast<unsigned char>(header[5]) << 8 |
-                                    static_cast<unsigned char>(header[6]) << 16 |
-                                    static_cast<unsigned>(static_cast<unsigned char>(header[7])) << 24);
-    EXPECT_EQ(riffSize + 8, std::filesystem::file_size(capture)) << "the device was not closed at exit";
-
+    // The RIFF size (little-endian, as on the machines the game runs on) is written on close.
+    std::uint32_t riffSize = 0;
+    std::ifstream(capture, std::ios::binary).seekg(4).read(reinterpret_cast<char*>(&riffSize), 4);
+    EXPECT_EQ(riffSize + 8u, std::filesystem::file_size(capture)) << "the device was not closed at exit";
     SF_INFO info{};
     SNDFILE* file = sf_open(capture.c_str(), SFM_READ, &info);
-    ASSERT_NE(file, nullptr);
+    ASSERT_NE(file, nullptr) << "no capture file";
     EXPECT_EQ(info.samplerate, 44100);
     ASSERT_EQ(info.channels, 2);
     std::vector<short> frames(static_cast<std::size_t>(info.frames) * 2);

@@ -8,9 +8,12 @@
 // 30 ms after a change. Sound objects made during the test must not outlive it.
 // renderInRealTime() mixes instead as a sound card would, at the pace of the clock, while the
 // game's side calls nothing: what plays then is kept up by the device's own refill thread.
+// SoundTest is the fixture of the sound tests: a fresh Sound/ folder and a loopback device.
 #include "sound/SoundDevice.h"
+#include "tests/support/TemporarySoundFolder.h"
 
 #include <AL/alc.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
@@ -52,4 +55,19 @@ private:
     std::vector<float> left_;
     std::vector<float> right_;
     std::vector<float> mix_;  // one interleaved chunk
+};
+
+class SoundTest : public ::testing::Test {
+protected:
+    // The level of a tone of `amplitude` played at a channel volume of 0..255: the channel
+    // gets whole steps.
+    static double levelAt(double volume, double amplitude = 0.5)
+    {
+        return amplitude * static_cast<int>(volume + 0.5) / 255.0;
+    }
+    // The level of `frequency` over the tenth of a second from `from`.
+    double tone(double frequency, double from) const { return sound.toneLevel(frequency, from, from + 0.1); }
+
+    TemporarySoundFolder folder;
+    LoopbackSound sound;
 };

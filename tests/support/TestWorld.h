@@ -61,6 +61,15 @@ public:
         return asteroid;
     }
 
+    // `object` at `position`, part of the world.
+    template <class T>
+    T* place(T* object, const Vector& position)
+    {
+        object->setPosition(position);
+        world()->addChild(object);
+        return object;
+    }
+
     // A button at window pixel (x, y), with the rock under it picked as the window picks it.
     void press(int button, int x, int y) { manager_->mouseButtonPressed(button, click(x, y)); }
     void release(int button, int x, int y) { manager_->mouseButtonReleased(button, click(x, y)); }

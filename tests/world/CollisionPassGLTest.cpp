@@ -9,22 +9,6 @@
 #include "world/Rocket.h"
 
 namespace {
-Projectile* shotAt(TestWorld& test, const Vector& position)
-{
-    auto* shot = new Projectile;
-    shot->setPosition(position);
-    test.world()->addChild(shot);
-    return shot;
-}
-
-Rocket* rocketAt(TestWorld& test, const Vector& position)
-{
-    auto* rocket = new Rocket(nullptr, test.world());
-    rocket->setPosition(position);
-    test.world()->addChild(rocket);
-    return rocket;
-}
-
 int hurtRocks()
 {
     int hurt = 0;
@@ -49,14 +33,14 @@ TEST(CollisionPassGLTest, ARocketMeetsShotsAndTheShip)
 {
     TestWorld test;
     test.run(0.1);
-    shotAt(test, {5, 5, -5});
-    rocketAt(test, {5, 5, -5});
+    test.place(new Projectile, {5, 5, -5});
+    test.place(new Rocket(nullptr, test.world()), {5, 5, -5});
     test.run(2.0 / 60);
     EXPECT_TRUE(Projectile::registry().empty()) << "the shot is spent on the rocket";
     EXPECT_TRUE(Rocket::registry().empty()) << "the rocket goes with it";
 
     const double shield = test.ship()->getShield();
-    rocketAt(test, test.ship()->getAbsolutePosition() + Vector(0, 0, -0.3));
+    test.place(new Rocket(nullptr, test.world()), test.ship()->getAbsolutePosition() + Vector(0, 0, -0.3));
     test.run(2.0 / 60);
     EXPECT_TRUE(Rocket::registry().empty()) << "the rocket burst on the ship";
     EXPECT_LT(test.ship()->getShield(), shield);
@@ -69,7 +53,7 @@ TEST(CollisionPassGLTest, AShotIsSpentOnTheFirstRockItTouches)
     test.run(0.1);
     test.addAsteroid(0.5, 0, {0, 10, -10});
     test.addAsteroid(0.5, 0, {0, 10.95, -10});
-    shotAt(test, {0, 10.475, -10});
+    test.place(new Projectile, {0, 10.475, -10});
     test.frame();
     EXPECT_EQ(hurtRocks(), 1);
 }

@@ -1,14 +1,22 @@
 // Collisions: the sphere test and its contact point, and the response numbers: velocity
-// exchange, damage, objects moving apart, unmovable objects, and coincident centres.
+// exchange, damage, objects moving apart, unmovable and stopped objects, coincident centres.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
+#include "tests/support/Expect.h"
 #include "tests/support/TestObjects.h"
 #include "world/PhysicalSceneObject.h"
 
 namespace {
+struct Body {
+    double mass, hardness;
+    Vector position, velocity;
+    bool stopped = false;  // set to a zero velocity after moving with `velocity`
+    bool movable = true;
+    double impactDamage = 0.0;
+};
+
 class Ball : public PhysicalSceneObject {
 public:
     struct Told {
@@ -16,180 +24,111 @@ public:
         Vector point;
         double damage;
     };
-    Ball(double mass, double hardness, Vector position, Vector velocity = {})
+    explicit Ball(const Body& body)
     {
-        setMass(mass);
-        setHardness(hardness);
-        setPosition(position);
-        setVelocity(velocity);
+        setMass(body.mass);
+        setHardness(body.hardness);
+        setPosition(body.position);
+        setVelocity(body.velocity);
+        if (body.stopped) setVelocity(0, 0, 0);
+        setMovable(body.movable);
+        setImpactDamage(body.impactDamage);
+        calculate({0, 0});
     }
     void onCollision(PhysicalSceneObject* other, Vector point, double damage) override
     {
         told.push_back({other, point, damage});
-        order.push_back(this);
     }
     void draw() override {}
 
     std::vector<Told> told;
-    static inline std::vector<Ball*> order;
 };
 
-void expectVector(const Vector& got, const Vector& want)
-{
-    EXPECT_NEAR(got.x(), want.x(), 1e-12);
-    EXPECT_NEAR(got.y(), want.y(), 1e-12);
-    EXPECT_NEAR(got.z(), want.z(), 1e-12);
-}
+// The velocity an object really moves with: a stopped one keeps its last velocity stored.
+Vector motion(const Ball& ball) { return ball.isMoving() ? ball.getVelocity() : Vector(); }
 
-// Whether the object still moves: one second of its own motion (after an empty frame, since a
-// position set in a frame is not moved in that frame).
-bool moves(Ball& ball)
-{
-    ball.calculate({0, 0});
-    const Vector before = ball.getPosition();
-    ball.calculate({0, 1});
-    return !(ball.getPosition() - before).isZero();
-}
+struct Response {
+    const char* what;
+    Body a, b;
+    Vector motionA, motionB;
+    double toA, toB;
+};
 }  // namespace
 
-TEST(PhysicsTest, SpheresThatTouchCollideInTheMiddleOfTheOverlap)
+TEST(PhysicsTest, SpheresCollideWhenTheyTouchAtTheMiddleOfTheOverlap)
 {
-    Ball a(1, 1, {0, 0, 0}), b(1, 1, {2, 0, 0});
-    Collision touching = a.testCollision(&b);
-    EXPECT_TRUE(touching.hit);
-    EXPECT_EQ(touching.self, &a);
-    EXPECT_EQ(touching.other, &b);
-    expectVector(touching.point, {1, 0, 0});
-
-    // Overlapping from 0.5 to 1: the contact is in the middle, inside both spheres.
-    b.setPosition(1.5, 0, 0);
-    b.calculate({0, 0});
-    expectVector(a.testCollision(&b).point, {0.75, 0, 0});
-    expectVector(b.testCollision(&a).point, {0.75, 0, 0});  // the same seen from the other side
-
-    b.setPosition(2.001, 0, 0);
-    b.calculate({0, 0});
-    const Collision apart = a.testCollision(&b);
-    EXPECT_FALSE(apart.hit);
-    EXPECT_EQ(apart.self, nullptr);
-    expectVector(apart.point, {0, 0, 0});
+    struct Case {
+        double x;
+        bool hit;
+        double pointX;
+    };
+    for (const Case& c : {Case{2.0, true, 1.0}, Case{1.5, true, 0.75}, Case{2.001, false, 0.0}, Case{0, true, 0}}) {
+        Ball a({1, 1, {}, {}}), b({1, 1, {c.x, 0, 0}, {}});
+        const Collision collision = a.testCollision(&b);
+        EXPECT_EQ(collision.hit, c.hit) << c.x;
+        EXPECT_EQ(collision.self, c.hit ? &a : nullptr) << c.x;
+        EXPECT_EQ(collision.other, c.hit ? &b : nullptr) << c.x;
+        EXPECT_TRUE(near(collision.point, {c.pointX, 0, 0}, 1e-12)) << c.x;
+        EXPECT_TRUE(near(b.testCollision(&a).point, {c.pointX, 0, 0}, 1e-12)) << "seen from the other side";
+        b.setCollidable(false);
+        EXPECT_FALSE(a.testCollision(&b).hit || b.testCollision(&a).hit) << "out of collision";
+    }
 
     // A parent's scale counts: a radius factor of 0.5 in a frame scaled by 3 makes 1.5.
     TestScene frame;
     frame.setScale(3);
-    Ball scaled(1, 1, {0, 0, 0});
+    Ball scaled({1, 1, {}, {}}), other({1, 1, {2.001, 0, 0}, {}});
     scaled.setRadiusFactor(0.5);
     frame.addChild(&scaled);
     EXPECT_DOUBLE_EQ(scaled.getCollisionRadius(), 1.5);
-    EXPECT_TRUE(scaled.testCollision(&b).hit) << "2.001 apart, radii 1.5 and 1";
+    EXPECT_TRUE(scaled.testCollision(&other).hit);
     frame.removeChild(&scaled);
 }
 
-TEST(PhysicsTest, ObjectsOutOfCollisionAndObjectsAtOnePoint)
+TEST(PhysicsTest, TheResponseExchangesVelocitiesAndDealsDamage)
 {
-    Ball a(1, 1, {0, 0, 0}), b(1, 1, {0.5, 0, 0});
-    b.setCollidable(false);
-    EXPECT_FALSE(a.testCollision(&b).hit);
-    EXPECT_FALSE(b.testCollision(&a).hit);
-    b.setCollidable(true);
-
-    b.setPosition(0, 0, 0);
-    b.calculate({0, 0});
-    const Collision same = a.testCollision(&b);
-    EXPECT_TRUE(same.hit);
-    EXPECT_TRUE(same.point.isFinite());
-    expectVector(same.point, {0, 0, 0});
+    // Damage to each: the partner's impact damage plus its own mass times its speed squared
+    // times the partner's hardness, over its own hardness; hardness 0 takes -1.
+    const Response responses[] = {
+        {"equal masses swap", {2, 1, {2, 0, 0}, {}}, {2, 1, {}, {1, 0, 0}}, {1, 0, 0}, {}, 0, 2},
+        {"unequal masses", {3, 1, {}, {1, 1, 0}}, {1, 1, {1, 0, 0}, {-1, 0, 0}}, {0, 0.5, 0}, {2, 1.5, 0}, 6, 1},
+        {"stopped ship", {2, 2.5, {1, 0, 0}, {-3}}, {1.5, 10, {}, {0, 0, -4}, true}, {-1.5 / 3.5}, {-12 / 3.5}, 72, 0},
+        {"shot", {2, 2.5, {0.5}, {}}, {0.001, 0, {}, {15}, false, true, 3}, {0.03 / 2.001}, {-29.985 / 2.001}, 1.2, -1},
+        {"moving apart", {1, 1, {}, {-1, 0, 0}}, {1, 1, {1, 0, 0}, {1, 0, 0}}, {-1, 0, 0}, {1, 0, 0}, 0, 0},
+        {"at one point", {1, 1, {}, {1, 0, 0}}, {1, 1, {}, {-1, 0, 0}}, {-1, 0, 0}, {1, 0, 0}, 1, 1},
+        {"unmovable",
+         {5, 1, {1, 0, 0}, {0, 0, 1}, false, false},
+         {1, 1, {}, {2}},
+         {0, 0, 1},
+         {-8.0 / 6, 0, 10.0 / 6},
+         5,
+         4},
+        {"without mass", {0, 1, {}, {1, 0, 0}}, {0, 1, {0.5, 0, 0}, {-1, 0, 0}}, {1, 0, 0}, {-1, 0, 0}, 0, 0},
+        {"two stopped rocks", {2, 1, {}, {5, 0, 0}, true}, {2, 1, {1.5, 0, 0}, {}}, {}, {}, 0, 0},
+    };
+    for (const Response& r : responses) {
+        Ball a(r.a), b(r.b);
+        const PhysicalSceneObject::Damages damages = PhysicalSceneObject::respond(&a, &b);
+        EXPECT_TRUE(near(motion(a), r.motionA, 1e-12)) << r.what;
+        EXPECT_TRUE(near(motion(b), r.motionB, 1e-12)) << r.what;
+        EXPECT_DOUBLE_EQ(damages.toA, r.toA) << r.what;
+        EXPECT_DOUBLE_EQ(damages.toB, r.toB) << r.what;
+    }
 }
 
-TEST(PhysicsTest, EqualMassesSwapTheirVelocities)
+TEST(PhysicsTest, APairThatTouchesIsToldSecondFirstAtOnePoint)
 {
-    Ball resting(2, 1, {2, 0, 0}), moving(2, 1, {0, 0, 0}, {1, 0, 0});
-    PhysicalSceneObject::collidePair(&resting, &moving);
-    EXPECT_FALSE(moves(moving)) << "the moving one comes to rest";
-    expectVector(resting.getVelocity(), {1, 0, 0});
-    EXPECT_TRUE(moves(resting));
-
-    // Unequal masses, both moving: the one-dimensional formula on the whole vectors.
-    Ball heavy(3, 1, {0, 0, 0}, {1, 1, 0}), light(1, 1, {1, 0, 0}, {-1, 0, 0});
-    PhysicalSceneObject::respond(&heavy, &light);
-    expectVector(heavy.getVelocity(), {(2.0 * 1 + 2.0 * -1) / 4, 2.0 / 4, 0});
-    expectVector(light.getVelocity(), {(-2.0 * -1 + 6.0 * 1) / 4, 6.0 / 4, 0});
-}
-
-TEST(PhysicsTest, DamageGrowsWithOwnMassAndSpeedAndThePartnersHardness)
-{
-    Ball::order.clear();
-    Ball ship(1.5, 10, {0, 0, 0}), asteroid(2, 2.5, {1, 0, 0}, {-3, 0, 0});
-    PhysicalSceneObject::collidePair(&ship, &asteroid);
-    ASSERT_EQ(Ball::order.size(), 2u);
-    EXPECT_EQ(Ball::order[0], &asteroid) << "the second of the pair is told first";
-    ASSERT_EQ(asteroid.told.size(), 1u);
-    EXPECT_EQ(asteroid.told[0].other, &ship);
-    EXPECT_DOUBLE_EQ(asteroid.told[0].damage, 2 * 9 * 10 / 2.5);
-    EXPECT_DOUBLE_EQ(ship.told[0].damage, 0.0) << "a resting ship hit by a rock without impact damage";
-    expectVector(ship.told[0].point, asteroid.told[0].point);
-
-    // Hardness 0 takes -1; what it deals is its impact damage over the partner's hardness.
-    Ball projectile(0.001, 0, {0, 0, 0}, {15, 0, 0}), rock(2, 2.5, {0.5, 0, 0});
-    projectile.setImpactDamage(3);
-    PhysicalSceneObject::collidePair(&projectile, &rock);
-    EXPECT_EQ(projectile.told[0].damage, -1.0);
-    EXPECT_DOUBLE_EQ(rock.told[0].damage, 3 / 2.5);
-}
-
-TEST(PhysicsTest, ObjectsMovingApartExchangeNothing)
-{
-    Ball left(1, 1, {0, 0, 0}, {-1, 0, 0}), right(1, 1, {1, 0, 0}, {1, 0, 0});
-    PhysicalSceneObject::collidePair(&left, &right);
-    ASSERT_EQ(left.told.size(), 1u) << "still told, with no damage";
-    EXPECT_EQ(left.told[0].damage, 0.0);
-    EXPECT_EQ(right.told[0].damage, 0.0);
-    expectVector(left.getVelocity(), {-1, 0, 0});
-    expectVector(right.getVelocity(), {1, 0, 0});
-
-    // At one point there is no direction between them: that is not moving apart.
-    Ball a(1, 1, {0, 0, 0}, {1, 0, 0}), b(1, 1, {0, 0, 0}, {-1, 0, 0});
-    const PhysicalSceneObject::Damages damages = PhysicalSceneObject::respond(&a, &b);
-    EXPECT_DOUBLE_EQ(damages.toA, 1.0);
-    expectVector(a.getVelocity(), {-1, 0, 0});
-}
-
-TEST(PhysicsTest, AnUnmovableObjectKeepsItsVelocity)
-{
-    Ball wall(5, 1, {1, 0, 0}, {0, 0, 1}), ball(1, 1, {0, 0, 0}, {2, 0, 0});
-    wall.setMovable(false);
-    PhysicalSceneObject::collidePair(&wall, &ball);
-    expectVector(wall.getVelocity(), {0, 0, 1});
-    expectVector(ball.getVelocity(), {(-4.0 * 2) / 6, 0, 10.0 / 6});
-
-    // Without mass between them there is no exchange, and no NaN.
-    Ball ghostA(0, 1, {0, 0, 0}, {1, 0, 0}), ghostB(0, 1, {0.5, 0, 0}, {-1, 0, 0});
-    PhysicalSceneObject::collidePair(&ghostA, &ghostB);
-    EXPECT_TRUE(ghostA.getVelocity().isFinite());
-    expectVector(ghostB.getVelocity(), {-1, 0, 0});
-}
-
-TEST(PhysicsTest, AStoppedObjectCountsAsAtRestWhateverVelocityItKeeps)
-{
-    // The ship's frame is stopped with a zero velocity while the player stands still; its last
-    // flight velocity stays stored but must not hurt it.
-    Ball::order.clear();
-    Ball ship(1.5, 10, {0, 0, 0}, {0, 0, -4}), rock(2, 2.5, {1, 0, 0}, {-3, 0, 0});
-    ship.setVelocity(0, 0, 0);
+    Ball ship({1.5, 10, {}, {}}), rock({2, 2.5, {1, 0, 0}, {-3, 0, 0}});
     PhysicalSceneObject::collidePair(&ship, &rock);
+    ASSERT_EQ(rock.told.size(), 1u);
     ASSERT_EQ(ship.told.size(), 1u);
-    EXPECT_DOUBLE_EQ(ship.told[0].damage, 0.0);
-    EXPECT_DOUBLE_EQ(rock.told[0].damage, 2 * 9 * 10 / 2.5);
-    expectVector(ship.getVelocity(), {2 * 2.0 * -3 / 3.5, 0, 0});  // pushed only by the rock
-    expectVector(rock.getVelocity(), {(2 - 1.5) * -3 / 3.5, 0, 0});
+    EXPECT_EQ(rock.told[0].other, &ship);
+    EXPECT_EQ(ship.told[0].other, &rock);
+    EXPECT_DOUBLE_EQ(rock.told[0].damage, 2 * 9 * 10 / 2.5) << "the second of the pair is the first";
+    EXPECT_TRUE(near(ship.told[0].point, rock.told[0].point));
+    EXPECT_TRUE(near(motion(ship), {2 * 2.0 * -3 / 3.5, 0, 0}));
 
-    // A rock stopped by an earlier collision hits like a rock at rest.
-    Ball stopped(2, 1, {0, 0, 0}, {5, 0, 0}), other(2, 1, {1.5, 0, 0});
-    stopped.setVelocity(0, 0, 0);
-    other.setVelocity(0, 0, 0);
-    const PhysicalSceneObject::Damages damages = PhysicalSceneObject::respond(&stopped, &other);
-    EXPECT_EQ(damages.toA, 0.0);
-    EXPECT_EQ(damages.toB, 0.0);
-    EXPECT_FALSE(moves(stopped)) << "two resting rocks stay at rest";
-    EXPECT_FALSE(moves(other));
+    Ball apart({1, 1, {3, 0, 0}, {-1, 0, 0}});
+    PhysicalSceneObject::collidePair(&ship, &apart);
+    EXPECT_EQ(apart.told.size(), 0u) << "spheres that do not touch are not told";
 }

@@ -4,8 +4,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
+#include <utility>
 
 #include "app/KeyboardListener.h"
 #include "overlay/TargetPointer.h"
@@ -19,10 +18,25 @@
 #include "world/VaporTrailEmitter.h"
 
 namespace {
-constexpr int arrowUp = 101, arrowLeft = 100;
+constexpr int arrowLeft = 100;
 
 Vector framePosition(TestWorld& test) { return test.world()->getShipFrame()->getPosition(); }
 Vector forward(TestWorld& test) { return -test.world()->getShipFrame()->getAbsoluteMatrix().zAxis(); }
+
+// Where a point of the world shows in a window of 1280 x 720.
+std::pair<int, int> onScreen(TestWorld& test, const Vector& point)
+{
+    const Vector at = test.world()->getCamera()->getViewProjectionMatrix().apply(point);
+    return {static_cast<int>((at.x() + 1) / 2 * 1280), static_cast<int>((1 - at.y()) / 2 * 720)};
+}
+
+// A middle click held for `seconds` by the middle button's clock.
+void middleClick(TestWorld& test, int x, int y, double seconds)
+{
+    test.press(SpaceManager::MiddleButton, x, y);
+    test.advanceClock(seconds);
+    test.release(SpaceManager::MiddleButton, x, y);
+}
 }  // namespace
 
 // The flight rules are ShipControl's (ShipControlTest); here only that keys and mouse reach the
@@ -50,14 +64,13 @@ TEST(ShipGLTest, KeysAndMouseDriveTheFrameItsTrailAndTheCamera)
     glViewport(0, 0, 640, 480);
 }
 
-TEST(ShipGLTest, MouseButtonsFireAndAShortMiddleClickSelects)
+TEST(ShipGLTest, MouseButtonsFireAShortMiddleClickSelectsAndRocketsGoForTheRockOfALeadPointer)
 {
     TestWorld test;
     Asteroid* rock = test.addAsteroid(1.0, 0, {0, 0, -9});
     GLContext::resize(1280, 720);
     test.run(0.1);
-    // Where the rock lies on the screen: the camera sits 0.425 above and 3 behind the ship.
-    const int x = 640, y = 360 + static_cast<int>(0.425 / 12.0 / std::tan(22.5 * std::numbers::pi / 180) * 360);
+    const auto [x, y] = onScreen(test, rock->getAbsolutePosition());
     EXPECT_EQ(test.manager().pickAsteroid(x, y), rock);
     EXPECT_EQ(test.manager().pickAsteroid(x, 20), nullptr);
 
@@ -66,62 +79,38 @@ TEST(ShipGLTest, MouseButtonsFireAndAShortMiddleClickSelects)
     test.advanceClock(0.3);
     test.release(SpaceManager::MiddleButton, x, y);
     EXPECT_FALSE(test.ship()->getLaserGun()->isFiring());
-    EXPECT_TRUE(rock->isSelected());
     EXPECT_EQ(test.manager().getSelectedAsteroid(), rock);
     TargetPointer* pointer = rock->getTargetPointer();
-
-    test.press(SpaceManager::MiddleButton, x, y);
-    test.advanceClock(0.3);
-    test.release(SpaceManager::MiddleButton, x, y);
+    middleClick(test, x, y, 0.3);
     EXPECT_EQ(rock->getTargetPointer(), pointer) << "clicking the selected rock changes nothing";
-
-    Asteroid* other = test.addAsteroid(1.0, 1, {6, 0, -20});
     rock->setSelected(false);
-    test.press(SpaceManager::MiddleButton, x, y);
-    test.advanceClock(0.6);
-    test.release(SpaceManager::MiddleButton, x, y);
+    middleClick(test, x, y, 0.6);
     EXPECT_FALSE(rock->isSelected()) << "a long press only fires";
-
-    // The selected rock is destroyed; selecting another one afterwards is safe.
-    test.press(SpaceManager::MiddleButton, x, y);
-    test.release(SpaceManager::MiddleButton, x, y);
-    ASSERT_EQ(test.manager().getSelectedAsteroid(), rock);
-    rock->onCollision(test.ship(), rock->getAbsolutePosition(), 1e6);
-    test.run(1.0);
-    EXPECT_EQ(test.manager().pickAsteroid(x, y), nullptr) << "the wreck is gone";
-    other->setPosition(0, 0, -9);
-    test.frame();
-    test.press(SpaceManager::MiddleButton, x, y);
-    test.release(SpaceManager::MiddleButton, x, y);
-    EXPECT_TRUE(other->isSelected());
-    EXPECT_EQ(test.manager().getSelectedAsteroid(), other);
-
     test.press(SpaceManager::LeftButton, x, y);
     EXPECT_TRUE(test.ship()->getProjectileGun()->isFiring());
     test.release(SpaceManager::LeftButton, x, y);
     EXPECT_FALSE(test.ship()->getProjectileGun()->isFiring());
-    test.press(SpaceManager::RightButton, x, y);
-    EXPECT_EQ(test.ship()->getRocketGun()->getLeftCount(), 15);
-    GLContext::resize(640, 480);
-}
 
-TEST(ShipGLTest, ARocketFiredAtARocksLeadPointerGoesForThatRock)
-{
-    TestWorld test;
-    GLContext::resize(1280, 720);
+    // The selected rock is destroyed; selecting another one afterwards is safe.
+    middleClick(test, x, y, 0.0);
+    ASSERT_EQ(test.manager().getSelectedAsteroid(), rock);
+    rock->onCollision(test.ship(), rock->getAbsolutePosition(), 1e6);
+    test.run(1.0);
+    EXPECT_EQ(test.manager().pickAsteroid(x, y), nullptr) << "the wreck is gone";
+    Asteroid* other = test.addAsteroid(1.0, 1, {-4, 0, -12}, {3, 0, 0});  // crossing: led well ahead
+    test.frame();
+    const auto [otherX, otherY] = onScreen(test, other->getAbsolutePosition());
+    middleClick(test, otherX, otherY, 0.0);
+    ASSERT_EQ(test.manager().getSelectedAsteroid(), other);
     test.run(0.1);
-    Asteroid* rock = test.addAsteroid(1.0, 0, {-4, 0, -12}, {3, 0, 0});  // crossing: led well ahead
-    rock->setSelected(true);
-    test.run(0.1);
-    TargetPointer* lead = rock->getTargetPointer();
-    ASSERT_NE(lead, nullptr);
-    const Vector at = test.world()->getCamera()->getViewProjectionMatrix().apply(lead->getAbsolutePosition());
-    const int x = static_cast<int>((at.x() + 1) / 2 * 1280), y = static_cast<int>((1 - at.y()) / 2 * 720);
-    ASSERT_GT((lead->getAbsolutePosition() - rock->getAbsolutePosition()).length(), 1.5) << "clear of the rock";
-    test.press(SpaceManager::RightButton, x, y);
+    const Vector lead = other->getTargetPointer()->getAbsolutePosition();
+    ASSERT_GT((lead - other->getAbsolutePosition()).length(), 1.5) << "clear of the rock";
+    const auto [leadX, leadY] = onScreen(test, lead);
+    test.press(SpaceManager::RightButton, leadX, leadY);
+    EXPECT_EQ(test.ship()->getRocketGun()->getLeftCount(), 15);
     test.run(0.1);
     ASSERT_EQ(Rocket::registry().size(), 1u);
-    EXPECT_EQ(Rocket::registry().snapshot()[0]->getTarget(), rock) << "the rocket goes for the rock";
+    EXPECT_EQ(Rocket::registry().snapshot()[0]->getTarget(), other) << "the rocket goes for the rock";
     GLContext::resize(640, 480);
 }
 
@@ -171,21 +160,16 @@ TEST(ShipGLTest, TheShieldTakesHitsFirstAndTheHullTheRest)
     EXPECT_TRUE(laserSound().isPaused()) << "the laser went with the ship";
 
     // The world goes on without it: rocks and rockets still meet, the controls are dead.
-    auto* rocket = new Rocket(rock, test.world());
-    test.world()->addChild(rocket);
-    rocket->setPosition(30, 30, 25);
+    auto* rocket = test.place(new Rocket(rock, test.world()), {30, 30, 25});
     rocket->setVelocity(0, 0, 5);
     test.press(SpaceManager::RightButton, 0, 0);
     dispatchKeyPressed('W');
+    // The rocket may break the rock, which is then gone: ask the registry before the rock.
     const double lifeBefore = rock->getLife();
-    bool rockHit = false;
-    for (int frame = 0; frame < 120 && !rockHit; ++frame) {
-        test.frame();
-        // The rocket may break the rock, which is then gone: ask the registry before the rock.
-        rockHit = !Asteroid::registry().contains(rock) || rock->getLife() < lifeBefore;
-    }
+    const auto rockHit = [&] { return !Asteroid::registry().contains(rock) || rock->getLife() < lifeBefore; };
+    for (int frame = 0; frame < 120 && !rockHit(); ++frame) test.frame();
     dispatchKeyReleased('W');
-    EXPECT_TRUE(rockHit) << "the rocket hit the rock";
+    EXPECT_TRUE(rockHit()) << "the rocket hit the rock";
     EXPECT_EQ(test.manager().getControl().speed(), 0.0);
     EXPECT_EQ(events.count(GameLost), 1);
 }
@@ -208,11 +192,7 @@ TEST(ShipGLTest, AShipAtRestHitByARockTakesNoDamage)
 
     Asteroid* rock = test.addAsteroid(1.0, 1, framePosition(test) + Vector(0, 0, -3), {0, 0, 2});
     const double shield = ship->getShield();
-    int frames = 0;
-    while (rock->getLife() == 15.0 && frames < 200) {
-        test.frame(dt);
-        ++frames;
-    }
+    for (int frames = 0; rock->getLife() == 15.0 && frames < 200; ++frames) test.frame(dt);
     ASSERT_LT(rock->getLife(), 15.0) << "they met";
     EXPECT_EQ(ship->getShield(), shield);
     EXPECT_EQ(ship->getLife(), ship->getMaxLife());
