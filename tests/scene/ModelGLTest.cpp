@@ -1,7 +1,7 @@
-// Models on screen: the library shares one compiled copy per file, a model is drawn where it
-// stands with its texture and colour, alpha fades it, one wholly outside the view is culled,
-// and a failed load can be retried.
-// With the generated data in the run folder, every model of the game loads and shows.
+// Models and their textures on screen: a model is drawn where it stands with its texture or its
+// colour, alpha fades it, one wholly outside the view is culled, a failed load can be retried;
+// textures keep the bitmap's pixels. With the generated data in the run folder, every model of
+// the game loads once, is shared and shows.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -9,14 +9,16 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <numbers>
 
+#include "scene/BmpReader.h"
 #include "scene/Camera.h"
 #include "scene/Model.h"
 #include "scene/ModelFile.h"
-#include "scene/SceneGraph.h"
+#include "scene/Platform.h"
+#include "tests/support/BmpBytes.h"
 #include "tests/support/Expect.h"
-#include "tests/support/GLContext.h"
 #include "tests/support/ModelBytes.h"
 #include "tests/support/SceneGLTest.h"
 #include "tests/support/TemporaryFolder.h"
@@ -24,12 +26,23 @@
 namespace {
 constexpr int width = 200, height = 150;
 
+// Every model file is read once per process and kept under its name, so each test writes its
+// own names: a name another test wrote would bring that test's model.
 struct ModelGLTest : SceneGLTest {
     ModelGLTest() : SceneGLTest(width, height) {}
     void SetUp() override
     {
         SceneGLTest::SetUp();
-        glEnable(GL_LIGHT0);  // white, from the viewer's side
+        folder.enter();
+        std::filesystem::create_directory("models");
+        // A white light from the viewer's side, whatever other tests left in the first slot.
+        const float white[4] = {1, 1, 1, 1}, fromViewer[4] = {0, 0, 1, 0}, none[4] = {0, 0, 0, 1};
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
+        glLightfv(GL_LIGHT0, GL_AMBIENT, none);
+        glLightfv(GL_LIGHT0, GL_POSITION, fromViewer);
+        glEnable(GL_LIGHT0);
     }
     void TearDown() override
     {
@@ -37,40 +50,22 @@ struct ModelGLTest : SceneGLTest {
         glEnable(GL_LIGHTING);
         SceneGLTest::TearDown();
     }
-    void useModelsIn(TemporaryFolder& place)
+    Model* show(const std::string& file, const Color& color = Color(1, 1, 1, 1))
     {
-        place.enter();
-        std::filesystem::create_directory("models");
-    }
-    Model* show(ModelData* data)
-    {
-        auto* model = new Model(data);
+        auto* model = new Model(Model::loadModelData(file));
+        model->setColor(color);
         graph->addChild(model);
         return model;
     }
+    static int centreRed() { return GLContext::pixel(width / 2, height / 2).r; }
     TemporaryFolder folder;
 };
 }  // namespace
 
-TEST_F(ModelGLTest, TheLibrarySharesOneCompiledCopyPerFile)
+TEST_F(ModelGLTest, AModelIsDrawnWhereItStandsAndItsPlainListHasItsOutline)
 {
-    useModelsIn(folder);
-    ModelBytes::square(0.5).write("models/missile");
-    Model* first = Model::getModel("Rocket");
-    std::filesystem::remove("models/missile");  // read once: the second request needs no file
-    Model* second = Model::getModel("Rocket");
-    EXPECT_NE(first, second);
-    EXPECT_EQ(first->getModelData(), second->getModelData());
-    EXPECT_EQ(first->getColor(), Color(0.8, 0.8, 0.8, 1.0));
-    delete first;
-    delete second;
-}
-
-TEST_F(ModelGLTest, AModelIsDrawnWhereItStands)
-{
-    useModelsIn(folder);
     ModelBytes::square(0.5).write("models/plate");
-    Model* model = show(Model::loadModelData("plate"));
+    Model* model = show("plate", Color(0.8, 0.8, 0.8, 1));
     model->setPosition(0.8, 0, 0);
     drawScene("model-plate");
     const GLContext::Rgb right = GLContext::pixel(width / 2 + 40, height / 2);
@@ -80,7 +75,6 @@ TEST_F(ModelGLTest, AModelIsDrawnWhereItStands)
     const int shown = GLContext::countPixelsNot(0, 0, 0);
     EXPECT_GT(shown, 500);
 
-    // The plain list has the same outline, without colour.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_LIGHTING);
     glColor3d(1, 1, 1);
@@ -89,14 +83,12 @@ TEST_F(ModelGLTest, AModelIsDrawnWhereItStands)
     glLoadIdentity();
     model->drawPlainGeometry();
     EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), shown);
-    glEnable(GL_LIGHTING);
 }
 
 TEST_F(ModelGLTest, OnlyAModelWhollyOutsideTheViewIsCulled)
 {
-    useModelsIn(folder);
-    ModelBytes::square(0.5).write("models/plate");
-    Model* model = show(Model::loadModelData("plate"));
+    ModelBytes::square(0.5).write("models/edge");
+    Model* model = show("edge");
     // Where the right edge of the view lies at the plate's depth, 3 in front of the camera.
     const double halfWidth = 3.0 * std::tan(Camera::fieldOfView / 2.0 * std::numbers::pi / 180.0) * width / height;
     model->setPosition(halfWidth + 0.4, 0, 0);
@@ -120,48 +112,63 @@ TEST_F(ModelGLTest, OnlyAModelWhollyOutsideTheViewIsCulled)
 
 TEST_F(ModelGLTest, TexturedGroupsShowTheirTextureAndMissingOnesTheColour)
 {
-    useModelsIn(folder);
     ASSERT_TRUE(runConvert("-size 2x2 xc:red -fill blue -draw 'line 1,0 1,1' -type truecolor BMP3:models/halves.bmp"));
-    ModelBytes textured = ModelBytes::square(1, "halves.bmp");
-    textured.write("models/textured");
+    ModelBytes::square(1, "halves.bmp").write("models/textured");
     ModelBytes::square(1, "nowhere.bmp").write("models/untextured");
-    Model* model = show(Model::loadModelData("textured"));
-    model->setColor(Color(1, 1, 1, 1));
+    Model* model = show("textured");
     glDisable(GL_LIGHT0);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{1, 1, 1, 1}.data());
     drawScene("model-textured");
     const GLContext::Rgb left = GLContext::pixel(width / 2 - 25, height / 2);
     const GLContext::Rgb right = GLContext::pixel(width / 2 + 25, height / 2);
-    EXPECT_GT(left.r, 200);
-    EXPECT_LT(left.b, 50);
-    EXPECT_GT(right.b, 200);
-    EXPECT_LT(right.r, 50);
+    EXPECT_TRUE(left.r > 200 && left.b < 50 && right.b > 200 && right.r < 50);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "the list switches texturing off after its group";
 
     model->destroy();
-    Model* plain = show(Model::loadModelData("untextured"));
-    plain->setColor(Color(0, 1, 0, 1));
+    show("untextured", Color(0, 1, 0, 1));
     drawScene();
-    const GLContext::Rgb centre = GLContext::pixel(width / 2, height / 2);
-    EXPECT_GT(centre.g, 200) << "no texture: the model's own colour";
+    EXPECT_GT(GLContext::pixel(width / 2, height / 2).g, 200) << "no texture: the model's own colour";
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{0.2f, 0.2f, 0.2f, 1}.data());
+}
+
+TEST_F(ModelGLTest, TexturesKeepTheBitmapsPixelsAndUnreadableFilesGiveNone)
+{
+    // 3 x 2 pixels, 9 bytes per row: GL's default unpack alignment would misread them.
+    BmpBytes{.width = 3, .height = 2}.write("models/odd.bmp");
+    const unsigned texture = loadTexture("odd.bmp");
+    ASSERT_NE(texture, 0u);
+    std::vector<unsigned char> pixels(3 * 2 * 3);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    EXPECT_EQ(pixels, loadBmp("models/odd.bmp")->data);
+    GLint filter = 0, alignment = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    EXPECT_EQ(filter, GL_LINEAR);
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    EXPECT_EQ(alignment, 4) << "the unpack alignment is put back";
+    glDeleteTextures(1, &texture);
+
+    auto& platform = static_cast<NullPlatform&>(Platform::get());
+    platform.lastMessage.clear();
+    EXPECT_EQ(loadTexture("nothing.bmp"), 0u);
+    EXPECT_EQ(platform.lastMessage, "") << "a missing texture is silent";
+    writeFile("models/broken.bmp", {'B', 'M', 1, 2, 3});
+    EXPECT_EQ(loadTexture("broken.bmp"), 0u);
+    EXPECT_EQ(platform.lastMessage, "Unknown DIB file format.");
 }
 
 TEST_F(ModelGLTest, AlphaFadesTheModelAndLeavesBlendingAsItWas)
 {
-    useModelsIn(folder);
     ModelBytes::square(1).write("models/fading");
-    Model* model = show(Model::loadModelData("fading"));
-    model->setColor(Color(1, 1, 1, 1));
+    Model* model = show("fading");
     drawScene();
-    const int full = GLContext::pixel(width / 2, height / 2).r;
-
+    const int full = centreRed();
     model->setAlpha(0.0);
     drawScene();
     EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0) << "alpha 0 draws nothing";
 
     model->setAlpha(0.5);
-    EXPECT_EQ(model->getAlpha(), 0.5);
     EXPECT_EQ(model->getColor().red(), 1.0) << "only the alpha changes";
     graph->calculate({0, 0});
     for (bool blendBefore : {false, true}) {
@@ -172,26 +179,24 @@ TEST_F(ModelGLTest, AlphaFadesTheModelAndLeavesBlendingAsItWas)
         glLoadIdentity();
         model->draw();
         EXPECT_EQ(glIsEnabled(GL_BLEND), blendBefore ? GL_TRUE : GL_FALSE);
-        EXPECT_NEAR(GLContext::pixel(width / 2, height / 2).r, full / 2, 2) << "half over black";
+        EXPECT_NEAR(centreRed(), full / 2, 2) << "half over black";
     }
     glDisable(GL_BLEND);
 }
 
 TEST_F(ModelGLTest, AFailedLoadLeavesNoEntryAndIsReadAgain)
 {
-    useModelsIn(folder);
     writeFile("models/retry", std::vector<unsigned char>(16, 1));
     EXPECT_GAME_ERROR(Model::loadModelData("retry"), "Can\x60t load Indices");
     ModelBytes::square(1).write("models/retry");
     EXPECT_NE(Model::loadModelData("retry"), nullptr);
 }
 
-TEST_F(ModelGLTest, EveryGeneratedModelLoadsAndShows)
+TEST_F(ModelGLTest, EveryGeneratedModelLoadsOnceAndShows)
 {
     // Missing data fails: the run folder is part of every test run.
     const char* data = std::getenv("RUBBLESTORM_DATA");
     ASSERT_NE(data, nullptr) << "RUBBLESTORM_DATA names the run folder";
-    const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(data);
     const std::pair<const char*, const char*> models[] = {{"Asteroid1", "asteroid"},  {"Asteroid2", "asteroid2"},
                                                           {"Asteroid3", "asteroid3"}, {"SpaceShip", "fighter"},
@@ -200,6 +205,9 @@ TEST_F(ModelGLTest, EveryGeneratedModelLoadsAndShows)
         Model* model = nullptr;
         EXPECT_GAME_ERROR(model = Model::getModel(name), "(no error)");
         if (model == nullptr) continue;
+        const std::unique_ptr<Model> second(Model::getModel(name));
+        EXPECT_EQ(second->getModelData(), model->getModelData()) << "one compiled copy per file";
+        EXPECT_EQ(model->getColor(), Color(0.8, 0.8, 0.8, 1.0));
         // Scaled to a radius of about one unit, whatever size the generator gave it.
         double radius = 0;
         for (const auto& v : ModelFile::read(std::string("models/") + file).vertices)
@@ -212,5 +220,4 @@ TEST_F(ModelGLTest, EveryGeneratedModelLoadsAndShows)
         EXPECT_GT(GLContext::countPixelsNot(0, 0, 0, 4), 250) << name;
         model->destroy();
     }
-    std::filesystem::current_path(previous);
 }
