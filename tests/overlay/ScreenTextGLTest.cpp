@@ -108,13 +108,22 @@ TEST_F(ScreenTextGLTest, AGliderShowsItsTextOnlyInsideItsRectangle)
     EXPECT_DOUBLE_EQ(glider.getFieldBottom(), 0.25) << "the field is back in place after drawing";
 }
 
-TEST_F(ScreenTextGLTest, FontFilesOfBothBitDepthsDrawTheirLetters)
+TEST_F(ScreenTextGLTest, FontFilesOfBothBitDepthsGiveTheSameGlyphsAndDrawTheirLetters)
 {
     TemporaryFolder folder;
     folder.enter();
     std::filesystem::create_directory("fonts");
     ASSERT_TRUE(writeFontBitmap("fonts/eight.bmp", 512, true));
-    ASSERT_TRUE(writeFontBitmap("fonts/full.bmp", 1024, false));
+    ASSERT_TRUE(writeFontBitmap("fonts/full.bmp", 512, false));
+    const GlyphSet& grey = GlyphSet::get("eight");
+    const GlyphSet& full = GlyphSet::get("full");
+    for (int code = 0; code < 256; ++code) {
+        ASSERT_EQ(grey.leftMargin(code), full.leftMargin(code)) << code;
+        ASSERT_EQ(grey.rightMargin(code), full.rightMargin(code)) << code;
+    }
+    EXPECT_GT(full.inkWidth('W'), full.inkWidth('l')) << "glyph widths come from the drawn letters";
+    EXPECT_GT(full.inkWidth('l'), 0.0);
+    EXPECT_EQ(full.inkWidth('\x7f'), 0.0) << "an empty cell";
     for (const char* name : {"eight", "full"}) {
         SCOPED_TRACE(name);
         ScreenTextPoint text(name, "Hi");

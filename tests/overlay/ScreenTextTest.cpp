@@ -1,10 +1,16 @@
 // Text on the screen without drawing it: how text splits into lines, how wide lines are
 // from the glyph margins, where the nine anchor codes put each line, how a field places its
-// text, and how the glider rises and starts again.
+// text, how the glider rises and starts again, which bitmaps are fonts, and how the message
+// box breaks its lines.
 #include <gtest/gtest.h>
 
+#include "overlay/MessageBox.h"
 #include "overlay/ScreenTextGlider.h"
-#include "scene/GameError.h"
+#include "scene/Platform.h"
+#include "tests/support/BmpBytes.h"
+#include "tests/support/Expect.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFont.h"
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -24,15 +30,34 @@ struct ScreenTextTest : ::testing::Test {
 };
 }  // namespace
 
-TEST(TextLinesTest, BreaksAreLineFeedsOrCarriageReturnLineFeeds)
+TEST(TextLinesTest, BreaksAreLineFeedsOrCarriageReturnLineFeedsAndTheMessageBoxBreaksToFit)
 {
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\n\nb"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\n"), (Lines{"a"})) << "a trailing break adds no line";
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\n\n"), (Lines{"a", ""}));
-    EXPECT_EQ(ScreenTextPoint::splitLines(""), Lines{});
-    EXPECT_EQ(ScreenTextPoint::splitLines("one\r\ntwo"), (Lines{"one", "two"}));
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\rb\r"), (Lines{"a\rb\r"})) << "a lone carriage return is a character";
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\r\r\nb"), (Lines{"a\r", "b"}));
+    // A trailing break adds no line; a lone carriage return is a character.
+    const std::pair<std::string, Lines> split[] = {
+        {"a\n\nb", {"a", "", "b"}},     {"a\n", {"a"}},         {"a\n\n", {"a", ""}},       {"", {}},
+        {"one\r\ntwo", {"one", "two"}}, {"a\rb\r", {"a\rb\r"}}, {"a\r\r\nb", {"a\r", "b"}},
+    };
+    for (const auto& [text, lines] : split) EXPECT_EQ(ScreenTextPoint::splitLines(text), lines) << text;
+
+    // Between words to fit, and inside a word only when it must.
+    const MessageBox::Measure letters = [](const std::string& line) { return static_cast<double>(line.size()); };
+    const std::pair<std::string, Lines> wrapped[] = {
+        {"short", {"short"}},
+        {"the file is damaged", {"the file", "is", "damaged"}},
+        {"a  b\n\nc", {"a b", "", "c"}},
+        {"models/sky.bmp is bad", {"models/s", "ky.bmp", "is bad"}},
+        {"", {}},
+    };
+    for (const auto& [text, lines] : wrapped) EXPECT_EQ(MessageBox::wrap(text, 8, letters), lines) << text;
+    MessageBox box;
+    box.show("Error", std::string(400, 'x'));
+    ASSERT_TRUE(box.isVisible());
+    EXPECT_GT(box.text().getLines().size(), 3u);
+    EXPECT_LE(box.text().getWidth(), box.panel().getWidth());
+    EXPECT_GT(box.panel().getY() + box.panel().getHeight(), box.title().getY());
+    EXPECT_LT(box.panel().getY(), box.text().getY() - box.text().getHeight());
+    box.hide();
+    EXPECT_FALSE(box.title().isVisible());
 }
 
 TEST_F(ScreenTextTest, WidthsComeFromTheGlyphMarginsAndHeightsFromTheLineCount)
@@ -141,13 +166,33 @@ TEST(GlyphSetTest, MarginsAreTheEmptyColumnsOfEachCell)
     EXPECT_EQ(fourPixel.inkWidth(0x80), 0.0);
 }
 
-TEST(GlyphSetTest, TextsOfOneFontNameShareTheGlyphsButNotColourOrSize)
+TEST(GlyphSetTest, OnlyReadableSquarePowerOfTwoBitmapsAreFontsAndTextsShareTheirGlyphs)
 {
-    onePixelFont("shared");
-    ScreenTextPoint first("shared", "x"), second("shared", "y");
+    NullPlatform platform;
+    Platform::install(&platform);
+    TemporaryFolder folder;
+    folder.enter();
+    std::filesystem::create_directory("fonts");
+    const auto failureOf = [](const std::string& name) { return GAME_ERROR_OF(ScreenTextPoint(name, "x")); };
+    BmpBytes{.width = 32, .height = 16}.write("fonts/wide.bmp");
+    BmpBytes{.width = 24, .height = 24}.write("fonts/odd.bmp");
+    BmpBytes{.width = 8, .height = 8}.write("fonts/tiny.bmp");
+    writeFile("fonts/damaged.bmp", {'B', 'M', 1, 2, 3});
+    const std::pair<const char*, const char*> cases[] = {
+        {"wide", "Not supported format"},    {"odd", "Not supported format"},    {"tiny", "Not supported format"},
+        {"damaged", "Not supported format"}, {"missing", "Can't open bmp file"}, {"Wide", "Can't open bmp file"},
+    };
+    for (const auto& [name, message] : cases) EXPECT_EQ(failureOf(name), message) << name;
+    EXPECT_FALSE(platform.lastMessage.empty()) << "the reader said what was wrong";
+    ASSERT_TRUE(writeFontBitmap("fonts/damaged.bmp", 256, false));  // mended on disk
+    EXPECT_EQ(failureOf("damaged"), "(no error)") << "the failure was not cached";
+
+    // Texts of one font name share the glyphs, not the colour or the size.
+    ScreenTextPoint first("damaged", "x"), second("damaged", "y");
     first.setColor(Color(1, 0, 0, 1));
     first.setSize(0.3);
-    EXPECT_EQ(&Font("shared", Color()).glyphs(), &GlyphSet::get("shared"));
+    EXPECT_EQ(&Font("damaged", Color()).glyphs(), &GlyphSet::get("damaged"));
     EXPECT_EQ(second.getColor(), Color(1, 1, 1, 1));
     EXPECT_EQ(second.getSize(), Font::defaultSize);
+    Platform::install(nullptr);
 }
