@@ -51,11 +51,9 @@ TEST_F(CounterTest, TheTextSideSetsTheAlignmentAndPlacesTheModel)
 
 TEST_F(CounterTest, TheTimerKeepsATwentyFourHourClockWithoutEmptyLeadingFields)
 {
-    EXPECT_EQ(ScreenTimer::format(7), "7");
-    EXPECT_EQ(ScreenTimer::format(67), "1:07");
-    EXPECT_EQ(ScreenTimer::format(600), "10:00");
-    EXPECT_EQ(ScreenTimer::format(2 * 3600 + 5 * 60 + 9), "2:05:09");
-    EXPECT_EQ(ScreenTimer::format(3600), "1:00:00");
+    const std::pair<unsigned, const char*> shown[] = {
+        {7, "7"}, {67, "1:07"}, {600, "10:00"}, {2 * 3600 + 5 * 60 + 9, "2:05:09"}, {3600, "1:00:00"}};
+    for (const auto& [seconds, text] : shown) EXPECT_EQ(ScreenTimer::format(seconds), text);
 
     ScreenTimer timer("digits", 75, 0, 0, ScreenTimer::Still);
     EXPECT_EQ(timer.getText(), "15");
