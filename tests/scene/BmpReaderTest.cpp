@@ -1,5 +1,4 @@
-// The BMP reader on every layout it knows, built by BmpBytes, and on damaged files, which must
-// give their message and no image, never a crash.
+// The BMP reader on every layout BmpBytes writes, and on damaged files: a message, never a crash.
 #include "scene/BmpReader.h"
 
 #include <gtest/gtest.h>

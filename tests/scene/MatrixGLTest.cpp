@@ -1,5 +1,4 @@
-// The matrix builders and the product must give what the GL matrix stack gives for the same
-// calls.
+// The matrix builders and the product must give what the GL matrix stack gives.
 #include "scene/Matrix.h"
 
 #include <GL/gl.h>

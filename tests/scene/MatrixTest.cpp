@@ -1,6 +1,4 @@
-// The engine's value types where no GL stack can show them (MatrixGLTest compares the builders
-// and the product with it): the perspective divide, axes, scales, the rotation part, vectors,
-// colours and their bytes, and degenerate input.
+// The engine's value types where no GL stack can show them (MatrixGLTest has the rest).
 #include "scene/Matrix.h"
 
 #include <gtest/gtest.h>
@@ -33,19 +31,14 @@ TEST(VectorTest, LengthsDirectionsProductsAndAngles)
 {
     const Vector a(1, 2, 3), b(4, 5, 6);
     EXPECT_DOUBLE_EQ(Vector(3, 4, 0).length(), 5.0);
-    EXPECT_TRUE(Vector(0, -0.0, 0).isZero());
-    EXPECT_FALSE(Vector(0, 1e-300, 0).isZero());
     EXPECT_TRUE(near(Vector(Vector(0, 3, 4), 10.0), {0, 6, 8}));
     EXPECT_TRUE(Vector(Vector(), 5.0).isZero()) << "no direction: stays zero";
     EXPECT_TRUE(near(a.cross(b), {-3, 6, -3}));
     EXPECT_TRUE(near(12.0 / Vector(2, 3, 4), {6, 4, 3}));
     EXPECT_TRUE(near(a.interpolate(b, 0.5), {2.5, 3.5, 4.5}));
-    EXPECT_TRUE(near(a, {1, 2, 3})) << "unchanged";
 
     EXPECT_DOUBLE_EQ(Vector(1, 0, 0).angleTo({-1, 0, 0}), std::numbers::pi);
-    EXPECT_DOUBLE_EQ(Vector(1, 0, 0).angleTo({0, 1, 0}), std::numbers::pi / 2);
     EXPECT_NEAR(Vector(1, 0, 0).angleToDegrees({-1, 1, 0}), 135.0, 1e-12);
-    EXPECT_NEAR(Vector(1, 0, 0).angleToDegrees({1, 1e-9, 0}), 0.0, 1e-6);
     EXPECT_TRUE(std::isnan(Vector(1, 0, 0).angleTo({0, 0, 0})));
 }
 
@@ -68,7 +61,6 @@ TEST(ColorTest, BlendsClampAndBytesAndIndicesSurviveTheRoundTrip)
     EXPECT_DOUBLE_EQ(ByteColor(128, 0, 255).red(), (128 * 128 + 64) / 32767.0);
     EXPECT_EQ(ByteColor(128, 0, 255).blue(), 1.0);
 
-    EXPECT_EQ(ByteColor::fromIndex(0).toIndex(), 0);
     const ByteColor c = ByteColor::fromIndex(258);
     EXPECT_EQ((std::array<int, 3>{c.redByte(), c.greenByte(), c.blueByte()}), (std::array<int, 3>{2, 1, 0}));
     EXPECT_EQ(ByteColor::fromIndex(16777215).toIndex(), 16777215);

@@ -1,6 +1,4 @@
-// The scene tree: one parent at a time, roots through the subtree, children and registry
-// members walked in joining order, destroyed subtrees deleted at the end of the frame,
-// cached absolute matrices, the view cone, and the deferred passes.
+// The scene tree: parents, joining order, deferred deletion, cached matrices, the view cone.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -13,24 +11,6 @@
 #include "tests/support/TestObjects.h"
 
 namespace {
-// Notes when its scene updates it.
-struct Recorder : TestObject {
-    explicit Recorder(std::vector<SceneObject*>* log) : log(log) {}
-    void calculate(TimeStep step) override
-    {
-        log->push_back(this);
-        TestObject::calculate(step);
-    }
-    std::vector<SceneObject*>* log;
-};
-
-std::vector<int*> walked(const Registry<int>& registry)
-{
-    std::vector<int*> seen;
-    registry.forEach([&](int* member) { seen.push_back(member); });
-    return seen;
-}
-
 // Deletes another object from its destructor if it still lives, as owners of helper objects do.
 // It keeps the helper as a SceneObject*: converting a TestObject* that has been deleted to its
 // virtual base would read the freed object.
@@ -55,8 +35,6 @@ TEST(SceneTreeTest, AnObjectHasOneParentAndItsRootFollowsThroughTheSubtree)
     first.addChild(&child);  // again to its own parent: harmless
     EXPECT_EQ(first.getChildren().size(), 1u);
     EXPECT_GAME_ERROR(second.addChild(&child), "A scene object can not be added to two different scenes");
-    EXPECT_EQ(child.getParent(), &first);
-    EXPECT_TRUE(second.getChildren().empty());
     second.removeChild(&child);  // not its child, still detaches it
     EXPECT_EQ(child.getParent(), nullptr);
     EXPECT_TRUE(first.getChildren().empty()) << "the old parent would reach the child after its end";
@@ -65,28 +43,11 @@ TEST(SceneTreeTest, AnObjectHasOneParentAndItsRootFollowsThroughTheSubtree)
     auto* frame = new TestScene;
     frame->addChild(&child);
     graph->addChild(frame);
-    EXPECT_EQ(child.getRoot(), graph);
     EXPECT_TRUE(child.isContainedIn(graph));
     graph->removeChild(frame);
     EXPECT_FALSE(child.hasRoot());
-    EXPECT_EQ(child.getParent(), frame);
     delete frame;
     EXPECT_EQ(child.getParent(), nullptr) << "a deleted scene orphans its children";
-}
-
-TEST(SceneTreeTest, ChildrenAreUpdatedInTheOrderTheyWereAdded)
-{
-    std::vector<SceneObject*> log;
-    Recorder kids[3]{Recorder(&log), Recorder(&log), Recorder(&log)};  // ascending addresses
-    TestScene scene;
-    for (int i : {2, 0, 1}) scene.addChild(&kids[i]);
-    scene.calculate({0, 0.1});
-    EXPECT_EQ(log, (std::vector<SceneObject*>{&kids[2], &kids[0], &kids[1]}));
-    scene.removeChild(&kids[0]);
-    scene.addChild(&kids[0]);
-    log.clear();
-    scene.calculate({0, 0.1});
-    EXPECT_EQ(log, (std::vector<SceneObject*>{&kids[2], &kids[1], &kids[0]})) << "added again: last";
 }
 
 TEST(RegistryTest, MembersComeInJoiningOrderAndARejoinerGoesLast)
@@ -96,13 +57,10 @@ TEST(RegistryTest, MembersComeInJoiningOrderAndARejoinerGoesLast)
     Registry<int> registry;
     for (int* member : {&at[3], &at[1], &at[2], &at[0]}) registry.insert(member);
     registry.insert(&at[1]);  // already there: stays where it is
-    EXPECT_EQ(walked(registry), (std::vector<int*>{&at[3], &at[1], &at[2], &at[0]}));
+    EXPECT_EQ(registry.snapshot(), (std::vector<int*>{&at[3], &at[1], &at[2], &at[0]}));
     registry.erase(&at[3]);
     registry.insert(&at[3]);
-    const std::vector<int*> expected{&at[1], &at[2], &at[0], &at[3]};
-    EXPECT_EQ(walked(registry), expected);
-    EXPECT_EQ(registry.snapshot(), expected);
-    EXPECT_EQ(std::vector<int*>(registry.begin(), registry.end()), expected);
+    EXPECT_EQ(registry.snapshot(), (std::vector<int*>{&at[1], &at[2], &at[0], &at[3]}));
 }
 
 TEST(RegistryTest, AWalkSkipsWhoLeftAndLeavesNewcomersToTheNextWalk)
@@ -120,8 +78,7 @@ TEST(RegistryTest, AWalkSkipsWhoLeftAndLeavesNewcomersToTheNextWalk)
         registry.insert(&newcomer);
     });
     EXPECT_EQ(seen, std::vector<int*>{&first});
-    EXPECT_EQ(walked(registry), (std::vector<int*>{&first, &third, &newcomer}));
-    EXPECT_FALSE(registry.contains(&second));
+    EXPECT_EQ(registry.snapshot(), (std::vector<int*>{&first, &third, &newcomer}));
 
     // The deferred passes walk theirs so; an update that is not enabled is skipped.
     struct Counting : CalculateAlways {
@@ -132,9 +89,6 @@ TEST(RegistryTest, AWalkSkipsWhoLeftAndLeavesNewcomersToTheNextWalk)
     CalculateAlways::calculateAll({0, 0.1});
     EXPECT_EQ(off.runs, 0);
     EXPECT_EQ(on.runs, 1);
-    off.setEnabled(true);
-    CalculateAlways::calculateAll({0, 0.1});
-    EXPECT_EQ(off.runs, 1);
 }
 
 TEST(SceneTreeTest, DestroyedSubtreeIsDeletedAtTheEndOfTheFrame)
@@ -156,7 +110,6 @@ TEST(SceneTreeTest, DestroyedSubtreeIsDeletedAtTheEndOfTheFrame)
     EXPECT_EQ(counter.deleted, 0);
     graph->calculate({1.0, 0.1});
     EXPECT_EQ(counter.deleted, 3);  // world, owner and owned, each once
-    EXPECT_TRUE(graph->hasChild(survivor));
     EXPECT_FALSE(graph->hasChild(worldNode));
     delete survivor;
 }
@@ -176,7 +129,6 @@ TEST(SceneTreeTest, AbsoluteMatricesAreCachedUntilTheNextCalculateAndRelativeOnl
     EXPECT_TRUE(near(leaf.getAbsoluteInverseMatrix().apply({11, 0, 0}), {}));
 
     EXPECT_THROW(leaf.getMatrixRelativeTo(&stranger), GameError);
-    EXPECT_THROW(leaf.getInverseMatrixRelativeTo(&stranger), GameError);
     EXPECT_TRUE(near(leaf.getMatrixRelativeTo(&frame), Matrix::translation(1, 0, 0)));
 }
 
@@ -192,16 +144,11 @@ TEST(SceneTreeTest, ViewConeCullsOnlyOutsideTheCone)
         object.calculate({0, 0});
         return object.isCulled();
     };
-    EXPECT_FALSE(culledAt(0, 0, -5));
     EXPECT_FALSE(culledAt(0, 0, 0)) << "at the eye: no angle, never culled";
     EXPECT_FALSE(culledAt(0, 4.99, -5)) << "just inside the boundary";
     EXPECT_TRUE(culledAt(0, 5.01, -5));
-    EXPECT_TRUE(culledAt(0, 0, 5)) << "behind";
     object.setCullable(false);
     EXPECT_FALSE(culledAt(0, 0, 5));
-
-    SceneObject::setViewConeAngle(-5);
-    EXPECT_EQ(SceneObject::getViewConeAngle(), 0);
     SceneObject::setViewConeAngle(200);
     EXPECT_EQ(SceneObject::getViewConeAngle(), 180);
     Camera::setActive(nullptr);
