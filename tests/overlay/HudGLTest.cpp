@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 
@@ -62,14 +63,11 @@ TEST_F(HudGLTest, TheCurrentColourAndTheMaterialItFeedsStayTogether)
     counter.setLayer(1);  // drawn after the beam has left its colour in the material
     drawScreenElements();
     // Afterwards the scene's next models must still get their own colour as material.
-    GLfloat current[4], ambient[4], diffuse[4];
-    glGetFloatv(GL_CURRENT_COLOR, current);
-    glGetMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
-    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_FLOAT_EQ(ambient[i], current[i]) << i;
-        EXPECT_FLOAT_EQ(diffuse[i], current[i]) << i;
-    }
+    std::array<GLfloat, 4> current{}, ambient{}, diffuse{};
+    glGetFloatv(GL_CURRENT_COLOR, current.data());
+    glGetMaterialfv(GL_FRONT, GL_AMBIENT, ambient.data());
+    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse.data());
+    EXPECT_TRUE(ambient == current && diffuse == current);
 }
 
 TEST(CursorGLTest, TheCrosshairSurroundsThePixelUnderThePointer)

@@ -45,10 +45,8 @@ TEST(TextLinesTest, BreaksAreLineFeedsOrCarriageReturnLineFeedsAndTheMessageBoxB
     for (const auto& [text, lines] : wrapped) EXPECT_EQ(MessageBox::wrap(text, 8, letters), lines) << text;
     MessageBox box;
     box.show("Error", std::string(400, 'x'));
-    ASSERT_TRUE(box.isVisible());
     EXPECT_GT(box.text().getLines().size(), 3u);
     EXPECT_LE(box.text().getWidth(), box.panel().getWidth());
-    EXPECT_GT(box.panel().getY() + box.panel().getHeight(), box.title().getY());
     EXPECT_LT(box.panel().getY(), box.text().getY() - box.text().getHeight());
 }
 

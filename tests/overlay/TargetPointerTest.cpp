@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "tests/support/Expect.h"
-#include "world/Random.h"
 
 namespace {
 // The shot and the target reach the lead point at the same moment.
@@ -25,18 +24,9 @@ TEST(TargetPointerTest, TheShotMeetsTheTargetAtTheLeadPoint)
 {
     // Crossing at right angles 30 away at 5, shots at 15: the pointer lies 30 / sqrt(8) ahead.
     EXPECT_TRUE(near(TargetPointer::leadPoint({0, 0, 0}, {0, 0, -30}, {5, 0, 0}, 15), {30 / std::sqrt(8.0), 0, -30}));
-    seedRandom(11);
-    int solved = 0;
-    for (int i = 0; i < 500; ++i) {
-        const Vector shooter = randomBoxVector(-40, 40), target = randomBoxVector(-40, 40);
-        const Vector velocity = randomBoxVector(-3, 3);
-        const Vector lead = TargetPointer::leadPoint(shooter, target, velocity, 15);
-        ASSERT_TRUE(lead.isFinite());
-        if ((lead - target).isZero()) continue;
-        expectMeeting(shooter, target, velocity, 15);
-        ++solved;
-    }
-    EXPECT_GT(solved, 450) << "targets slower than the shot can nearly always be met";
+    // Coming closer at a slant and moving away slower than the shot, from a shooter off the origin.
+    for (const Vector& velocity : {Vector(2, 1, 4), Vector(1, -2, -6)})
+        expectMeeting({3, -4, 5}, {10, 20, -30}, velocity, 15);
 }
 
 TEST(TargetPointerTest, WithoutAMeetingPointThePointerStaysOnTheTarget)
