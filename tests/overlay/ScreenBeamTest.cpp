@@ -1,9 +1,11 @@
-// The gauges' geometry: the part of its rectangle a bar covers for each orientation and
-// fill, where its colours go, and how the two-sided gauge splits into mirrored halves.
+// The gauges' geometry and colours, and when the asteroid's life beam shows.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
+#include "overlay/AsteroidLifeBeam.h"
+#include "overlay/MarkerColor.h"
 #include "overlay/TwoSidedColorScreenBeam.h"
 #include "tests/support/Expect.h"
 
@@ -19,6 +21,11 @@ void expectQuad(ColorScreenBeam& beam, double left, double right, double bottom,
     EXPECT_NEAR(q.top, top, 1e-12);
 }
 
+// Runs the beam's tree update in frames of 0.1 game seconds from `from` to `to`.
+void run(AsteroidLifeBeam& beam, double from, double to)
+{
+    for (double t = from + 0.1; t <= to + 1e-9; t += 0.1) beam.calculate({t, 0.1});
+}
 }  // namespace
 
 TEST(ScreenBeamTest, EachOrientationShortensTheBarAtItsMovingEndAndShadesItFromTheFixedEnd)
@@ -48,13 +55,6 @@ TEST(ScreenBeamTest, EachOrientationShortensTheBarAtItsMovingEndAndShadesItFromT
     expectQuad(beam, 0, 0.2, 0, 0.1);
 }
 
-TEST(ScreenBeamTest, TheLifeGaugeAtHalfCoversTheHalfNextToTheCentre)
-{
-    ColorScreenBeam life(0.01, 0.01, 0.485, 0.025, true, false, faint, strong, 0.5);
-    expectQuad(life, 0.2525, 0.495, 0.01, 0.035);
-    EXPECT_TRUE(near(life.quad().corners[1], faint));  // the start colour at x = 0.495
-}
-
 TEST(ScreenBeamTest, ValuesAndSizesOutOfRangeAreClamped)
 {
     ColorScreenBeam beam(0, 0, 1, 1, true, true, faint, strong, 7);
@@ -63,8 +63,6 @@ TEST(ScreenBeamTest, ValuesAndSizesOutOfRangeAreClamped)
     expectQuad(beam, 0, 0, 0, 1);
     beam.setValue(std::numeric_limits<double>::quiet_NaN());  // 0 / 0 from a gauge without maximum
     EXPECT_EQ(beam.getValue(), 0.0);
-    beam.setSize(-1, 0.02);
-    EXPECT_EQ(beam.getWidth(), 0.0);
     beam.setSize(std::numeric_limits<double>::infinity(), 0.02);
     EXPECT_EQ(beam.getWidth(), 0.0);
 }
@@ -74,8 +72,6 @@ TEST(ScreenBeamTest, TheEnergyGaugesHalvesMirrorEachOther)
     TwoSidedColorScreenBeam energy(0.01, 0.045, 0.98, 0.025, true, false, faint, strong, 0.5);
     ColorScreenBeam& first = energy.firstHalf();
     ColorScreenBeam& second = energy.secondHalf();
-    EXPECT_NEAR(second.getX(), 0.5, 1e-12);
-    EXPECT_NEAR(first.getWidth(), 0.49, 1e-12);
     expectQuad(first, 0.255, 0.5, 0.045, 0.07);  // both grow outward from x = 0.5
     expectQuad(second, 0.5, 0.745, 0.045, 0.07);
     EXPECT_TRUE(near(second.quad().corners[0], faint));
@@ -96,8 +92,40 @@ TEST(ScreenBeamTest, TheEnergyGaugesHalvesMirrorEachOther)
     const auto& shown = ScreenElement::shownElements();
     energy.hide();
     EXPECT_FALSE(shown.contains(&first) || shown.contains(&second));
-    energy.show();
-    energy.setLayer(3);
-    EXPECT_TRUE(shown.contains(&second));
-    EXPECT_EQ(first.getLayer(), 3);
+}
+
+TEST(AsteroidMarkerTest, TheLifeFractionIsClampedAndNeverNaN)
+{
+    AsteroidLifeBeam beam(0.9);
+    beam.setLife(1.5, true);
+    EXPECT_EQ(beam.getLife(), 1.0);
+    beam.setLife(-0.5, true);
+    EXPECT_EQ(beam.getLife(), 0.0);
+    beam.setLife(std::nan(""), false);  // a life over a full life of zero
+    EXPECT_EQ(beam.getLife(), 0.0);
+    EXPECT_EQ(markerColor(std::nan("")).alpha(), 0.0);
+}
+
+TEST(AsteroidMarkerTest, AHitShowsTheBeamForTwoSecondsAndAFurtherHitStartsThemAgain)
+{
+    AsteroidLifeBeam beam(0.9);
+    beam.setLife(0.5, false);
+    run(beam, 0, 1);
+    EXPECT_FALSE(beam.isActive()) << "a hit that need not show (from another asteroid)";
+
+    beam.setLife(0.4, true);  // a hit in the frame at t = 1
+    EXPECT_FALSE(beam.isActive()) << "shows from the next frame on";
+    run(beam, 1, 2.9);
+    EXPECT_TRUE(beam.isActive());
+    run(beam, 2.9, 3.0);
+    EXPECT_FALSE(beam.isActive()) << "two seconds after the hit";
+
+    beam.setLife(0.3, true);  // at t = 3
+    run(beam, 3, 4);
+    beam.setLife(0.2, true);  // at t = 4
+    run(beam, 4, 5.9);
+    EXPECT_TRUE(beam.isActive()) << "the first hit's two seconds are over, the second's are not";
+    run(beam, 5.9, 6.0);
+    EXPECT_FALSE(beam.isActive());
+    EXPECT_EQ(beam.getLife(), 0.2);
 }

@@ -1,55 +1,70 @@
-// Text on the screen without drawing it: how text splits into lines, how wide lines are
-// from the glyph margins, where the nine anchor codes put each line, how a field places its
-// text, and how the glider rises and starts again.
+// Text laid out without drawing: lines, widths, anchors, fields, gliders, fonts, message boxes.
 #include <gtest/gtest.h>
 
+#include "overlay/MessageBox.h"
 #include "overlay/ScreenTextGlider.h"
-#include "scene/GameError.h"
+#include "scene/Platform.h"
+#include "tests/support/BmpBytes.h"
+#include "tests/support/Expect.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFont.h"
 
 namespace {
 using Lines = std::vector<std::string>;
 
-// A font image with one-pixel cells: every code has ink except those in `empty`, so every
+// A font image with one-pixel cells: every code has ink except 0 and the space, so every
 // glyph with ink is one cell wide.
-void onePixelFont(const std::string& name, const std::string& empty = std::string("\0 ", 2))
-{
-    std::vector<unsigned char> rgb(16 * 16 * 3, 0);
-    for (int code = 0; code < 256; ++code)
-        if (empty.find(static_cast<char>(code)) == std::string::npos) rgb[((15 - code / 16) * 16 + code % 16) * 3] = 1;
-    GlyphSet::fromImage(name, 16, 16, rgb);
-}
-
 struct ScreenTextTest : ::testing::Test {
-    void SetUp() override { onePixelFont("unit"); }
+    void SetUp() override
+    {
+        std::vector<unsigned char> rgb(16 * 16 * 3, 0);
+        for (int code = 1; code < 256; ++code)
+            if (code != ' ') rgb[((15 - code / 16) * 16 + code % 16) * 3] = 1;
+        GlyphSet::fromImage("unit", 16, 16, rgb);
+    }
 };
 }  // namespace
 
-TEST(TextLinesTest, BreaksAreLineFeedsOrCarriageReturnLineFeeds)
+TEST(TextLinesTest, BreaksAreLineFeedsOrCarriageReturnLineFeedsAndTheMessageBoxBreaksToFit)
 {
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\n\nb"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\n"), (Lines{"a"})) << "a trailing break adds no line";
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\n\n"), (Lines{"a", ""}));
-    EXPECT_EQ(ScreenTextPoint::splitLines(""), Lines{});
-    EXPECT_EQ(ScreenTextPoint::splitLines("one\r\ntwo"), (Lines{"one", "two"}));
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\rb\r"), (Lines{"a\rb\r"})) << "a lone carriage return is a character";
-    EXPECT_EQ(ScreenTextPoint::splitLines("a\r\r\nb"), (Lines{"a\r", "b"}));
+    // A trailing break adds no line; a lone carriage return is a character.
+    const std::pair<std::string, Lines> split[] = {
+        {"a\n\nb", {"a", "", "b"}},     {"a\n", {"a"}},         {"a\n\n", {"a", ""}},       {"", {}},
+        {"one\r\ntwo", {"one", "two"}}, {"a\rb\r", {"a\rb\r"}}, {"a\r\r\nb", {"a\r", "b"}},
+    };
+    for (const auto& [text, lines] : split) EXPECT_EQ(ScreenTextPoint::splitLines(text), lines) << text;
+
+    // Between words to fit, and inside a word only when it must.
+    const MessageBox::Measure letters = [](const std::string& line) { return static_cast<double>(line.size()); };
+    const std::pair<std::string, Lines> wrapped[] = {
+        {"short", {"short"}},
+        {"the file is damaged", {"the file", "is", "damaged"}},
+        {"a  b\n\nc", {"a b", "", "c"}},
+        {"models/sky.bmp is bad", {"models/s", "ky.bmp", "is bad"}},
+    };
+    for (const auto& [text, lines] : wrapped) EXPECT_EQ(MessageBox::wrap(text, 8, letters), lines) << text;
+    MessageBox box;
+    box.show("Error", std::string(400, 'x'));
+    EXPECT_GT(box.text().getLines().size(), 3u);
+    EXPECT_LE(box.text().getWidth(), box.panel().getWidth());
+    EXPECT_LT(box.panel().getY(), box.text().getY() - box.text().getHeight());
 }
 
 TEST_F(ScreenTextTest, WidthsComeFromTheGlyphMarginsAndHeightsFromTheLineCount)
 {
+    // Glyphs are a cell wide with a tenth of a cell between them and at each end; a space is a
+    // fifth of a cell, a tab one and a half, an empty cell nothing; the widest line counts.
+    const std::pair<std::string, double> widths[] = {
+        {"ab\nabcd", 0.5 + 4}, {"a b", 0.4 + 2.2}, {"a\tb", 0.4 + 3.5}, {std::string("a\0b", 3), 0.4 + 2}, {"", 0},
+    };
     ScreenTextPoint text("unit", "ab\r\nabcd\n");
     EXPECT_EQ(text.getText(), "ab\nabcd");
     text.setSize(0.5);
-    EXPECT_DOUBLE_EQ(text.getWidth(), 0.5 * (0.5 + 4)) << "the widest line: four glyphs, five gaps";
     EXPECT_DOUBLE_EQ(text.getHeight(), 0.5 * 2.1);
-    text.setText("a b");  // a space is a fifth of a cell
-    EXPECT_NEAR(text.getWidth(), 0.5 * (0.4 + 2.2), 1e-6);
-    text.setText("a\tb");  // a tab one and a half cells
-    EXPECT_NEAR(text.getWidth(), 0.5 * (0.4 + 3.5), 1e-6);
-    text.setText(std::string("a\0b", 3));  // an empty cell has no width
-    EXPECT_DOUBLE_EQ(text.getWidth(), 0.5 * (0.4 + 2));
-    text.setText("");
-    EXPECT_EQ(text.getWidth(), 0.0);
+    for (const auto& [line, width] : widths) {
+        text.setText(line);
+        EXPECT_NEAR(text.getWidth(), 0.5 * width, 1e-6) << line;
+    }
     EXPECT_DOUBLE_EQ(text.getHeight(), -0.05);
     EXPECT_DOUBLE_EQ(Font("unit", Color()).lineWidth(""), 0.1 * Font::defaultSize);
 }
@@ -69,10 +84,6 @@ TEST_F(ScreenTextTest, EachAnchorCodePutsItsPointOfTheBlockOnTheAnchor)
             EXPECT_NEAR(text.lineOrigin(line).y, firstY[code / 3] - 0.11 * line, 1e-12) << code;
         }
     }
-    text.setAlignment(ScreenTextPoint::BottomRight);
-    text.setPosition(1, 0);
-    EXPECT_NEAR(text.lineOrigin(1).x + widths[1], 1.0, 1e-12) << "the last line ends in the corner";
-    EXPECT_NEAR(text.lineOrigin(1).y, 0.0, 1e-12);
 }
 
 TEST_F(ScreenTextTest, AFieldPlacesItsTextByTheAnchorCode)
@@ -103,8 +114,7 @@ TEST_F(ScreenTextTest, TheGliderRisesFromBelowItsFieldAndStartsAgainAfterItsText
     glider.calculateAlways({10.2, 0.2});  // passes the text height: one field and text lower
     EXPECT_NEAR(glider.getGlidePosition(), 0.22 - (height + 0.8), 1e-12);
 
-    glider.setText("a\nb\nc\nd");  // the limit follows the text
-    EXPECT_DOUBLE_EQ(glider.getGlideLimit(), 0.1 * 4.3);
+    glider.setText("a\nb\nc\nd");          // the limit follows the text
     glider.calculateAlways({1000, 1000});  // a stalled window: still inside one period
     EXPECT_GE(glider.getGlidePosition(), -0.8);
     EXPECT_LE(glider.getGlidePosition(), 0.43);
@@ -116,14 +126,6 @@ TEST_F(ScreenTextTest, TheGliderRisesFromBelowItsFieldAndStartsAgainAfterItsText
 
 TEST(GlyphSetTest, MarginsAreTheEmptyColumnsOfEachCell)
 {
-    onePixelFont("margins-1px", std::string("\0A", 2));
-    const GlyphSet& onePixel = GlyphSet::get("margins-1px");
-    EXPECT_EQ(onePixel.rightMargin('B'), 0.0f);
-    EXPECT_EQ(onePixel.leftMargin('A'), 0.0f) << "an empty one-pixel cell";
-    EXPECT_EQ(onePixel.rightMargin('A'), 1.0f);
-    EXPECT_EQ(onePixel.leftMargin('\t'), -0.25f);
-    EXPECT_EQ(onePixel.rightMargin(' '), 0.4f);
-
     // Four-pixel cells: 'A' has ink in columns 1 and 2 of its cell, code 0xFF (bottom right)
     // only in its last column, code 0x80 none.
     std::vector<unsigned char> rgb(64 * 64 * 3, 0);
@@ -141,13 +143,27 @@ TEST(GlyphSetTest, MarginsAreTheEmptyColumnsOfEachCell)
     EXPECT_EQ(fourPixel.inkWidth(0x80), 0.0);
 }
 
-TEST(GlyphSetTest, TextsOfOneFontNameShareTheGlyphsButNotColourOrSize)
+TEST(GlyphSetTest, OnlyReadableSquarePowerOfTwoBitmapsAreFontsAndTextsShareTheirGlyphs)
 {
-    onePixelFont("shared");
-    ScreenTextPoint first("shared", "x"), second("shared", "y");
-    first.setColor(Color(1, 0, 0, 1));
-    first.setSize(0.3);
-    EXPECT_EQ(&Font("shared", Color()).glyphs(), &GlyphSet::get("shared"));
-    EXPECT_EQ(second.getColor(), Color(1, 1, 1, 1));
-    EXPECT_EQ(second.getSize(), Font::defaultSize);
+    NullPlatform platform;
+    Platform::install(&platform);
+    TemporaryFolder folder;
+    folder.enter();
+    std::filesystem::create_directory("fonts");
+    const auto failureOf = [](const std::string& name) { return GAME_ERROR_OF(ScreenTextPoint(name, "x")); };
+    BmpBytes{.width = 32, .height = 16}.write("fonts/wide.bmp");
+    BmpBytes{.width = 24, .height = 24}.write("fonts/odd.bmp");
+    BmpBytes{.width = 8, .height = 8}.write("fonts/tiny.bmp");
+    writeFile("fonts/damaged.bmp", {'B', 'M', 1, 2, 3});
+    const std::pair<const char*, const char*> cases[] = {
+        {"wide", "Not supported format"},    {"odd", "Not supported format"},    {"tiny", "Not supported format"},
+        {"damaged", "Not supported format"}, {"missing", "Can't open bmp file"}, {"Wide", "Can't open bmp file"},
+    };
+    for (const auto& [name, message] : cases) EXPECT_EQ(failureOf(name), message) << name;
+    EXPECT_FALSE(platform.lastMessage.empty()) << "the reader said what was wrong";
+    ASSERT_TRUE(writeFontBitmap("fonts/damaged.bmp", 256, false));  // mended on disk
+    EXPECT_EQ(failureOf("damaged"), "(no error)") << "the failure was not cached";
+
+    EXPECT_EQ(&Font("damaged", Color()).glyphs(), &GlyphSet::get("damaged")) << "texts share their font's glyphs";
+    Platform::install(nullptr);
 }

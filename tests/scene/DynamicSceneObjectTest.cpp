@@ -1,19 +1,38 @@
+// Moving objects: transforms, motion over the frame's step, spins, lifetimes and lines.
 #include "scene/DynamicSceneObject.h"
 
 #include <gtest/gtest.h>
 
+#include "scene/FlexibleSceneObject.h"
+#include "scene/Line.h"
+#include "scene/SceneGraph.h"
+#include "scene/SelfDestroyingSceneObject.h"
 #include "tests/support/Expect.h"
 #include "tests/support/TestObjects.h"
+
+namespace {
+template <class Base>
+class Counted : public Base {
+public:
+    explicit Counted(DeletionCounter* counter) : counter_(counter) {}
+    ~Counted() override { ++counter_->deleted; }
+    void draw() override {}
+
+private:
+    DeletionCounter* counter_;
+};
+}  // namespace
 
 TEST(DynamicSceneObjectTest, EveryTransformOrderAndItsInverse)
 {
     const Matrix T = Matrix::translation(1, 2, 3), R = Matrix::rotation(40, 1, 1, 0), S = Matrix::scaling(2, 3, 4);
-    const Matrix expected[6] = {T * R * S, T * S * R, R * T * S, R * S * T, S * T * R, S * R * T};
-    for (int order = 0; order < 6; ++order) {
-        TestObject object;
-        object.setPosition(1, 2, 3);
-        object.setRotation(40, 1, 1, 0);
-        object.setScale(2, 3, 4);
+    // Orders 0 to 5, then an unknown one, which keeps the arrangement it had.
+    const Matrix expected[7] = {T * R * S, T * S * R, R * T * S, R * S * T, S * T * R, S * R * T, S * R * T};
+    TestObject object;
+    object.setPosition(1, 2, 3);
+    object.setRotation(40, 1, 1, 0);
+    object.setScale(2, 3, 4);
+    for (int order = 0; order < 7; ++order) {
         object.setTransformOrder(order);
         SCOPED_TRACE(order);
         EXPECT_TRUE(near(object.getLocalMatrix(), expected[order]));
@@ -21,92 +40,23 @@ TEST(DynamicSceneObjectTest, EveryTransformOrderAndItsInverse)
     }
 }
 
-TEST(DynamicSceneObjectTest, UnknownOrderKeepsThePreviousArrangement)
-{
-    TestObject object;
-    object.setPosition(1, 0, 0);
-    object.setScale(2);
-    object.setTransformOrder(3);  // R * S * T
-    object.setTransformOrder(7);
-    EXPECT_EQ(object.getTransformOrder(), 7);
-    EXPECT_TRUE(near(object.getLocalMatrix(), Matrix::scaling(2, 2, 2) * Matrix::translation(1, 0, 0)));
-}
-
-TEST(DynamicSceneObjectTest, UniformScaleAndItsInverse)
-{
-    TestObject object;
-    object.setScale(2);
-    EXPECT_TRUE(near(object.getLocalMatrix(), Matrix::scaling(2, 2, 2)));
-    EXPECT_TRUE(near(object.getLocalInverseMatrix(), Matrix::scaling(0.5, 0.5, 0.5)));
-}
-
-TEST(DynamicSceneObjectTest, MotionIntegratesOverTheDelta)
+TEST(DynamicSceneObjectTest, MotionIntegratesOverTheStepButAValueSetThisFrameWins)
 {
     TestObject object;
     object.setVelocity(1, 0, 0);
     object.calculate({0.5, 0.5});
     object.calculate({1.0, 0.5});
     EXPECT_DOUBLE_EQ(object.getPosition().x(), 1.0);
-
     object.setGrowth(0.5);
-    object.calculate({2.0, 1.0});
-    EXPECT_DOUBLE_EQ(object.getScale().y(), 1.5);
-
-    object.setVelocity(0, 0, 0);
-    object.calculate({3.0, 1.0});
-    EXPECT_DOUBLE_EQ(object.getPosition().x(), 2.0) << "stopped";
-    EXPECT_DOUBLE_EQ(object.getVelocity().x(), 1.0) << "the last velocity stays stored";
-}
-
-TEST(DynamicSceneObjectTest, AValueSetDuringTheFrameWinsOverThatFramesMotion)
-{
-    TestObject object;
-    object.setVelocity(1, 0, 0);
     object.setPosition(5, 0, 0);
-    object.calculate({0, 1});
+    object.calculate({3.0, 1.0});
     EXPECT_DOUBLE_EQ(object.getPosition().x(), 5) << "set this frame";
-    object.calculate({1, 1});
+    EXPECT_DOUBLE_EQ(object.getScale().y(), 1.5);
+    object.calculate({4.0, 1.0});
     EXPECT_DOUBLE_EQ(object.getPosition().x(), 6) << "moves again next frame";
-
-    // A flag is only consumed by a frame in which that motion runs.
-    TestObject resting;
-    resting.setPosition(1, 0, 0);
-    resting.calculate({0, 1});
-    resting.setVelocity(1, 0, 0);
-    resting.calculate({1, 1});
-    EXPECT_DOUBLE_EQ(resting.getPosition().x(), 1) << "the first moving frame consumes the old flag";
-    resting.calculate({2, 1});
-    EXPECT_DOUBLE_EQ(resting.getPosition().x(), 2);
 }
 
-TEST(DynamicSceneObjectTest, SpinAboutTheParentsAxesAndOwnAxes)
-{
-    TestObject object;
-    object.setSpin(90, 0, 1, 0);
-    object.calculate({1, 1});
-    const Vector x = object.getLocalMatrix().xAxis();
-    EXPECT_NEAR(x.x(), 0, 1e-12);
-    EXPECT_NEAR(x.z(), -1, 1e-12) << "+X turns to the parent's -Z";
-
-    // Mode 0 composes about the object's own (already turned) axes.
-    TestObject own;
-    own.setRotationMode(0);
-    own.setRotation(90, 0, 0, 1);  // own +X now points along parent +Y
-    own.rotate(90, 1, 0, 0);       // about own X, i.e. parent Y
-    const Vector z = own.getLocalMatrix().zAxis();
-    EXPECT_NEAR(z.x(), 1, 1e-12);
-    EXPECT_TRUE(near(own.getLocalMatrix() * own.getLocalInverseMatrix(), Matrix::identity()));
-}
-
-TEST(DynamicSceneObjectTest, RotationMatrixKeepsTheInverseInStep)
-{
-    TestObject object;
-    object.setRotationMatrix(Matrix::translation(4, 0, 0) * Matrix::rotation(30, 0, 0, 1) * Matrix::scaling(3, 3, 3));
-    EXPECT_TRUE(near(object.getRotation(), Matrix::rotation(30, 0, 0, 1)));
-    EXPECT_TRUE(near(object.getLocalMatrix() * object.getLocalInverseMatrix(), Matrix::identity()));
-}
-
-TEST(DynamicSceneObjectTest, DynamicSceneCarriesItsChildren)
+TEST(DynamicSceneObjectTest, SpinAboutTheParentsAxesOrOwnAxesAndCarryTheChildren)
 {
     TestScene frame;
     TestObject child;
@@ -115,8 +65,50 @@ TEST(DynamicSceneObjectTest, DynamicSceneCarriesItsChildren)
     frame.setSpin(90, 0, 1, 0);
     frame.setVelocity(0, 1, 0);
     frame.calculate({1, 1});
-    const Vector p = child.getAbsolutePosition();
-    EXPECT_NEAR(p.x(), -1, 1e-12);
-    EXPECT_NEAR(p.y(), 1, 1e-12);
-    EXPECT_NEAR(p.z(), 0, 1e-12);
+    EXPECT_TRUE(near(frame.getLocalMatrix().xAxis(), {0, 0, -1}, 1e-12)) << "+X turns to the parent's -Z";
+    EXPECT_TRUE(near(child.getAbsolutePosition(), {-1, 1, 0}, 1e-12));
+
+    // Mode 0 composes about the object's own (already turned) axes.
+    TestObject own;
+    own.setRotationMode(0);
+    own.setRotation(90, 0, 0, 1);  // own +X now points along parent +Y
+    own.rotate(90, 1, 0, 0);       // about own X, i.e. parent Y
+    EXPECT_NEAR(own.getLocalMatrix().zAxis().x(), 1, 1e-12);
+}
+
+TEST(SelfDestroyingTest, AFlexibleObjectCarriesItsChildrenUntilItsLifetimeRunsOut)
+{
+    SceneGraph* graph = SceneGraph::getInstance();
+    DeletionCounter deleted;
+    auto* rocket = new Counted<FlexibleSceneObject>(&deleted);
+    auto* flame = new TestObject(&deleted);
+    rocket->addChild(flame);
+    graph->addChild(rocket);
+    rocket->setVelocity(2, 0, 0);
+    flame->setVelocity(0, 1, 0);
+    rocket->setLifetime(1.2);
+    graph->calculate({0, 0.5});
+    EXPECT_DOUBLE_EQ(flame->getPosition().y(), 0.5) << "children are updated";
+    EXPECT_DOUBLE_EQ(flame->getAbsolutePosition().x(), 1.0) << "and move with it";
+    graph->calculate({0, 0.5});
+    EXPECT_EQ(deleted.deleted, 0);
+    graph->calculate({0, 0.5});
+    EXPECT_EQ(deleted.deleted, 2) << "the rocket and its flame, in the frame its lifetime ran out";
+
+    auto* lasting = new Counted<SelfDestroyingSceneObject>(&deleted);
+    lasting->setLifetime(-3);
+    for (int frame = 0; frame < 5; ++frame) graph->calculate({0, 0.5});
+    EXPECT_EQ(deleted.deleted, 2) << "without a lifetime it lives on";
+    delete lasting;
+}
+
+TEST(LineTest, ALineKeepsItsDirectionWhenItsLengthChanges)
+{
+    Line line;
+    line.setPoints({0, 0, 0}, {0, 0, -2});
+    line.setLength(5);
+    EXPECT_TRUE(near(line.getEnd(), {0, 0, -5}));
+    line.setPoints({1, 1, 1}, {1, 1, 1});
+    line.setLength(4);
+    EXPECT_TRUE(near(line.getEnd(), {1, 1, 1})) << "no direction: the end stays at the start";
 }

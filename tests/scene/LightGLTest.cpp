@@ -1,6 +1,4 @@
-// Lights under a real GL context: the ambient sum of background lights, the eight light slots
-// (a ninth light never takes or frees one), positions and directions in root coordinates, and
-// colours that reach GL at the next enable.
+// Lights and materials as GL receives them: the global ambient, the eight slots, root coordinates.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -10,8 +8,8 @@
 
 #include "scene/BackgroundLight.h"
 #include "scene/DirectionalSceneLightSource.h"
+#include "scene/MaterialScene.h"
 #include "scene/PositionalSceneLightSource.h"
-#include "scene/Scene.h"
 
 namespace {
 using Rgba = std::array<float, 4>;
@@ -23,84 +21,81 @@ Rgba ambientModel()
     return value;
 }
 
-Rgba lightValue(GLenum light, GLenum parameter)
+// A light's or a material's parameter, by glGetLightfv or glGetMaterialfv.
+Rgba read(void (*get)(GLenum, GLenum, GLfloat*), GLenum which, GLenum parameter)
 {
     Rgba value{};
-    glGetLightfv(light, parameter, value.data());
+    get(which, parameter, value.data());
     return value;
 }
+Rgba lightValue(GLenum light, GLenum parameter) { return read(glGetLightfv, light, parameter); }
+Rgba material(GLenum face, GLenum parameter) { return read(glGetMaterialfv, face, parameter); }
 
 void expectNear(const Rgba& got, const Rgba& want)
 {
     for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-5) << "component " << i;
 }
 
-std::vector<std::unique_ptr<DirectionalSceneLightSource>> makeLights(int count)
-{
-    std::vector<std::unique_ptr<DirectionalSceneLightSource>> lights;
-    for (int i = 0; i < count; ++i) lights.push_back(std::make_unique<DirectionalSceneLightSource>(1, 1, 1));
-    return lights;
-}
+// Notes the material in force when it is drawn.
+class Probe : public SceneObject {
+public:
+    void draw() override
+    {
+        front = material(GL_FRONT, GL_DIFFUSE);
+        back = material(GL_BACK, GL_DIFFUSE);
+        emission = material(GL_FRONT, GL_EMISSION);
+    }
+    Rgba front{}, back{}, emission{};
+};
+
+const Rgba defaultDiffuse{0.8f, 0.8f, 0.8f, 1.0f};
 }  // namespace
 
-TEST(LightGLTest, BackgroundLightsAddUpInTheGlobalAmbient)
+TEST(LightGLTest, BackgroundLightsAddUpInTheGlobalAmbientWhileTheyShine)
 {
     {
-        BackgroundLight grey(0.1, 0.1, 0.1), red(0.2, 0.0, 0.0);
+        BackgroundLight grey(0.1, 0.1, 0.1), red(0.2, 0.0, 0.0), dark(0.0, 0.0, 0.4);
+        dark.switchOff();
+        dark.activate();  // switched off before use: stays dark, and its end takes nothing
         grey.activate();
+        grey.activate();  // already in use: counted once
         red.activate();
         expectNear(ambientModel(), {0.3f, 0.1f, 0.1f, 1});
         grey.deactivate();
-        expectNear(ambientModel(), {0.2f, 0, 0, 1});
+        grey.toggle();  // off while not in use: only the switch moves
+        grey.activate();
+        red.switchOff();
         red.switchOff();
         expectNear(ambientModel(), {0, 0, 0, 1});
-        red.switchOn();
+        red.toggle();
+        dark.deactivate();
+        expectNear(ambientModel(), {0.2f, 0, 0, 1});
     }
     expectNear(ambientModel(), {0, 0, 0, 1});  // destroyed lights give their share back
-    const float glDefault[4] = {0.2f, 0.2f, 0.2f, 1};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, glDefault);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, Rgba{0.2f, 0.2f, 0.2f, 1}.data());
 }
 
-TEST(LightGLTest, LightsTakeTheLowestFreeSlot)
+TEST(LightGLTest, LightsTakeTheLowestFreeSlotAndANinthNeitherTakesNorFreesOne)
 {
-    auto lights = makeLights(4);
+    std::vector<std::unique_ptr<DirectionalSceneLightSource>> lights;
+    for (int i = 0; i < 8; ++i) lights.push_back(std::make_unique<DirectionalSceneLightSource>(1, 1, 1));
     for (int i = 0; i < 3; ++i) lights[i]->activate();
-    EXPECT_EQ(lights[0]->getLightNumber(), unsigned(GL_LIGHT0));
-    EXPECT_EQ(lights[1]->getLightNumber(), unsigned(GL_LIGHT1));
-    EXPECT_EQ(lights[2]->getLightNumber(), unsigned(GL_LIGHT2));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT2));
     lights[1]->switchOff();
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
-    EXPECT_EQ(lights[1]->getLightNumber(), 0u);
     lights[3]->activate();
-    EXPECT_EQ(lights[3]->getLightNumber(), unsigned(GL_LIGHT1));
-}
-
-TEST(LightGLTest, ANinthLightNeitherTakesNorFreesASlot)
-{
-    auto lights = makeLights(8);
-    for (auto& light : lights) light->activate();
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(lights[i]->getLightNumber(), unsigned(GL_LIGHT0 + i));
-    const Rgba diffuseOfFirst = lightValue(GL_LIGHT0, GL_DIFFUSE);
+    lights[1]->switchOn();
+    for (int i = 4; i < 8; ++i) lights[i]->activate();
+    const unsigned expected[8] = {0, 3, 2, 1, 4, 5, 6, 7};  // who holds each slot
+    for (int slot = 0; slot < 8; ++slot)
+        EXPECT_EQ(lights[expected[slot]]->getLightNumber(), unsigned(GL_LIGHT0 + slot)) << slot;
 
     DirectionalSceneLightSource ninth(1, 0, 0);
     ninth.activate();
     EXPECT_EQ(ninth.getLightNumber(), 0u);
-    EXPECT_EQ(lightValue(GL_LIGHT0, GL_DIFFUSE), diffuseOfFirst) << "it sent nothing to another light";
-    ninth.calculateLater({0, 0});
     ninth.deactivate();
     for (int i = 0; i < 8; ++i) EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + i)) << "light " << i;
-
-    DirectionalSceneLightSource tenth(1, 1, 1);
-    tenth.activate();
-    EXPECT_EQ(tenth.getLightNumber(), 0u) << "all eight slots are still held";
-    tenth.deactivate();
-    lights[5]->deactivate();
-    tenth.activate();
-    EXPECT_EQ(tenth.getLightNumber(), unsigned(GL_LIGHT5));
 }
 
-TEST(LightGLTest, DirectionsAndPositionsAreInRootCoordinates)
+TEST(LightGLTest, DirectionsAndPositionsAreInRootCoordinatesAndColoursReachGLAtTheNextEnable)
 {
     Scene root;  // stands for the scene graph: the top of its tree
     DirectionalSceneLightSource sun(1, 1, 1);
@@ -111,39 +106,50 @@ TEST(LightGLTest, DirectionsAndPositionsAreInRootCoordinates)
     glLoadMatrixd(Matrix::translation(5, 6, 7).data());
     sun.activate();
     expectNear(lightValue(sun.getLightNumber(), GL_POSITION), {0, -1, 0, 0});
+    sun.setDiffuse(Color(0.5, 0.5, 0.5, 0.25));  // reaches GL at the next switch on
+    sun.switchOff();
+    sun.switchOn();
+    expectNear(lightValue(sun.getLightNumber(), GL_DIFFUSE), {0.5f, 0.5f, 0.5f, 1});  // alpha stays 1
 
     PositionalSceneLightSource lamp(1, 1, 0);
-    lamp.setQuadraticAttenuation(0.5f);
     lamp.setPosition(1, 2, 3);
     root.addChild(&lamp);
     lamp.activate();
-    const GLenum light = lamp.getLightNumber();
-    expectNear(lightValue(light, GL_POSITION), {1, 2, 3, 1});
-    EXPECT_EQ(lightValue(light, GL_QUADRATIC_ATTENUATION)[0], 0.5f);
-    EXPECT_EQ(lightValue(light, GL_SPOT_CUTOFF)[0], 180.0f);
-    expectNear(lightValue(light, GL_DIFFUSE), {1, 1, 0, 1});
-
-    // The deferred pass follows the lamp; a light that is off is left alone.
-    lamp.setPosition(-4, 0, 0);
+    expectNear(lightValue(lamp.getLightNumber(), GL_POSITION), {1, 2, 3, 1});
+    lamp.setPosition(-4, 0, 0);  // the deferred pass follows the lamp
     lamp.calculate({0, 0});
     lamp.calculateLater({0, 0});
-    expectNear(lightValue(light, GL_POSITION), {-4, 0, 0, 1});
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    expectNear(lightValue(lamp.getLightNumber(), GL_POSITION), {-4, 0, 0, 1});
     glLoadIdentity();
     root.removeChild(&sun);
     root.removeChild(&lamp);
 }
 
-TEST(LightGLTest, ColourChangesReachGLAtTheNextEnable)
+TEST(MaterialSceneGLTest, NestedMaterialsRestoreTheEnclosingOneAndFinallyTheDefaults)
 {
-    DirectionalSceneLightSource light(1, 1, 1);
-    light.setAmbient(0.1f, 0.2f, 0.3f);
-    light.activate();
-    const GLenum number = light.getLightNumber();
-    expectNear(lightValue(number, GL_AMBIENT), {0.1f, 0.2f, 0.3f, 1});
-    light.setDiffuse(Color(0.5, 0.5, 0.5, 0.25));
-    expectNear(lightValue(number, GL_DIFFUSE), {1, 1, 1, 1});
-    light.switchOff();
-    light.switchOn();
-    expectNear(lightValue(light.getLightNumber(), GL_DIFFUSE), {0.5f, 0.5f, 0.5f, 1});  // alpha stays 1
+    glDisable(GL_COLOR_MATERIAL);  // glColor would overwrite the diffuse these checks read
+    MaterialScene outer, inner;
+    Probe inOuter, inInner;
+    outer.setFrontDiffuse(1, 0, 0);
+    outer.setFrontEmission(Color(0.1, 0.2, 0.3, 0.5));
+    inner.setFrontDiffuse(0, 1, 0);
+    inner.setBackDiffuse(0, 0, 1);
+    outer.addChild(&inner);
+    inner.addChild(&inInner);
+    outer.addChild(&inOuter);                  // drawn after the inner restore
+    for (int frame = 0; frame < 2; ++frame) {  // the objects got their own values back
+        SCOPED_TRACE(frame);
+        outer.draw();
+        EXPECT_EQ(inInner.front, (Rgba{0, 1, 0, 1}));
+        EXPECT_EQ(inInner.back, (Rgba{0, 0, 1, 1}));
+        EXPECT_EQ(inInner.emission, (Rgba{0.1f, 0.2f, 0.3f, 0.5f})) << "what the inner one does not set stays";
+        EXPECT_EQ(inOuter.front, (Rgba{1, 0, 0, 1})) << "the inner restore sends the outer colour again";
+        EXPECT_EQ(inOuter.back, defaultDiffuse) << "the back face had no enclosing value";
+        EXPECT_EQ(material(GL_FRONT, GL_DIFFUSE), defaultDiffuse) << "the outermost restore sends the default";
+        EXPECT_EQ(material(GL_FRONT, GL_EMISSION), (Rgba{0, 0, 0, 1}));
+    }
+    glEnable(GL_COLOR_MATERIAL);
+    outer.removeChild(&inner);
+    outer.removeChild(&inOuter);
+    inner.removeChild(&inInner);
 }

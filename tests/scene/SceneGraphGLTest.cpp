@@ -1,133 +1,173 @@
-// The scene graph's draw under a real GL context: camera matrices, the solid pass with
-// culling, and the transparent pass far to near.
+// The scene graph's draw under a real GL context, and picking by colour.
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "scene/Camera.h"
-#include "scene/SceneGraph.h"
-#include "scene/TransparentSceneObject.h"
-#include "tests/support/GLContext.h"
+#include "scene/FlexibleSceneObject.h"
+#include "scene/Line.h"
+#include "scene/Selectable.h"
+#include "tests/support/Expect.h"
 #include "tests/support/SceneGLTest.h"
+#include "tests/support/Shapes.h"
 #include "tests/support/TestObjects.h"
 
 namespace {
-Matrix currentMatrix(GLenum which)
+constexpr int width = 200, height = 150;
+
+// The centre pixel's red, green and blue.
+Vector centre()
 {
-    std::array<double, 16> m{};
-    glGetDoublev(which, m.data());
-    return Matrix(m);
+    const GLContext::Rgb rgb = GLContext::pixel(width / 2, height / 2);
+    return {double(rgb.r), double(rgb.g), double(rgb.b)};
 }
 
-// A unit square facing +z at the object's place, in one colour.
-class Square : public DynamicSceneObject, public TransparentSceneObject {
-public:
-    Square(double r, double g, double b, double a) : r_(r), g_(g), b_(b), a_(a) {}
-    void draw() override
+struct SceneGraphGLTest : SceneGLTest {
+    template <class Object>
+    Object* add(Object* object, const Vector& place)
     {
-        DynamicSceneObject::draw();
-        TransparentSceneObject::draw();
+        object->setPosition(place);
+        graph->addChild(object);
+        return object;
     }
-    void setRoot(SceneGraph* root) override { TransparentSceneObject::setRoot(root); }
-    void drawTransparentGeometry() override
+    int drawnPixels(const std::string& shot = "")
     {
-        glDisable(GL_LIGHTING);
-        glColor4d(r_, g_, b_, a_);
-        glBegin(GL_QUADS);
-        glVertex3d(-1, -1, 0);
-        glVertex3d(1, -1, 0);
-        glVertex3d(1, 1, 0);
-        glVertex3d(-1, 1, 0);
-        glEnd();
-        glEnable(GL_LIGHTING);
+        drawScene(shot);
+        return GLContext::countPixelsNot(0, 0, 0);
     }
-
-private:
-    double r_, g_, b_, a_;
+    Line* redLine(Vector start, Vector end)
+    {
+        auto* line = new Line;
+        graph->addChild(line);
+        line->setPoints(start, end);
+        line->setWidth(0.2);
+        line->setColor(Color(1, 0, 0, 1));
+        return line;
+    }
 };
-
-struct SceneGraphGLTest : SceneGLTest {};
+using PickingGLTest = SceneGraphGLTest;
 }  // namespace
 
-TEST_F(SceneGraphGLTest, CameraGivesTheGLProjectionAndTheInverseOfItsPlace)
+TEST_F(SceneGraphGLTest, TransparentObjectsBlendFarToNearOverTheSolidScene)
 {
-    glViewport(0, 0, 800, 600);
-    camera->calculate({0, 0});
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    gluPerspective(45, 800.0 / 600.0, 0.1f, 100);
-    const Matrix glu = currentMatrix(GL_MODELVIEW_MATRIX);
-    glPopMatrix();
-    for (int i = 0; i < 16; ++i) EXPECT_NEAR(camera->getProjectionMatrix()[i], glu[i], 1e-6);
-    const Matrix view = camera->getViewMatrix();
-    EXPECT_DOUBLE_EQ(view[14], -3.0);
-    EXPECT_DOUBLE_EQ(view[12], 0.0);
-    EXPECT_EQ(Camera::getActive(), camera);
-
-    glViewport(0, 0, 800, 0);  // a minimised window
-    camera->calculate({0, 0});
-    for (int i = 0; i < 16; ++i) EXPECT_TRUE(std::isfinite(camera->getViewProjectionMatrix()[i]));
-    glViewport(0, 0, GLContext::width(), GLContext::height());
-}
-
-TEST_F(SceneGraphGLTest, WithoutACameraTheSceneIsDrawnWithTheIdentityProjection)
-{
-    // Reads the projection while the solid pass draws it: the overlay pass after it resets the
-    // projection anyway, so only a look from inside the pass shows the scene's.
-    struct ProjectionProbe : TestObject {
-        void draw() override { seen = currentMatrix(GL_PROJECTION_MATRIX); }
-        Matrix seen = Matrix::translation(1, 1, 1);
-    };
-    camera->destroy();
-    auto* probe = new ProjectionProbe;
-    graph->addChild(probe);
-    graph->calculate({0, 0});
-    ASSERT_EQ(Camera::getActive(), nullptr);
-    glMatrixMode(GL_PROJECTION);
-    glLoadMatrixd(Matrix::translation(5, 5, 5).data());
-    graph->draw();
-    EXPECT_EQ(probe->seen, Matrix::identity()) << "nothing from before survives into the scene";
-}
-
-TEST_F(SceneGraphGLTest, TransparentObjectsBlendFarToNear)
-{
-    auto* nearRed = new Square(1, 0, 0, 0.5);
-    auto* farBlue = new Square(0, 0, 1, 0.5);
-    nearRed->setPosition(0, 0, 0);
-    farBlue->setPosition(0, 0, -1);
-    graph->addChild(nearRed);
-    graph->addChild(farBlue);
-    drawScene();
-    const GLContext::Rgb centre = GLContext::pixel(100, 75);
-    EXPECT_NEAR(centre.r, 128, 3);
-    EXPECT_NEAR(centre.b, 64, 3) << "blue was drawn first, then red over it";
+    add(new ColouredSquare(0, 0, 1), {0, 0, -3});
+    auto* nearRed = add(new GlassBillboard(1, 0, 0, 0.5), {0, 0, 0});
+    add(new GlassBillboard(0, 1, 0, 0.5), {0, 0, -1});
+    drawScene("scene-glass");
+    EXPECT_TRUE(near(centre(), {128, 64, 64}, 3)) << "green was drawn first, then red over it";
 
     nearRed->setTransparent(false);  // now an ordinary solid object, drawn first
     drawScene();
-    const GLContext::Rgb solid = GLContext::pixel(100, 75);
-    EXPECT_NEAR(solid.r, 255, 3) << "the solid pass does not blend";
-    EXPECT_NEAR(solid.b, 0, 3) << "the far square fails the depth test behind it";
+    EXPECT_TRUE(near(centre(), {255, 0, 0}, 3)) << "the solid pass does not blend, the glass behind fails";
 }
 
 TEST_F(SceneGraphGLTest, CulledScenesAreSkippedWithTheirSubtree)
 {
     SceneObject::setViewConeAngle(45);
-    auto* frame = new TestScene;
-    auto* square = new Square(0, 1, 0, 1);
-    square->setTransparent(false);
+    auto* frame = add(new TestScene, {0, 0, -10});  // inside the cone around the view axis
+    auto* square = new ColouredSquare(0, 1, 0);
     frame->addChild(square);
     frame->setCullable(true);
-    frame->setPosition(0, 0, -10);  // inside the cone around the view axis
-    graph->addChild(frame);
-    drawScene();
-    EXPECT_GT(GLContext::countPixelsNot(0, 0, 0), 0);
+    EXPECT_GT(drawnPixels(), 0);
 
     frame->setPosition(0, 0, 10);    // behind the camera: the whole frame is skipped
     square->setPosition(0, 0, -20);  // though its child would lie in view
-    drawScene();
-    EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0);
+    EXPECT_EQ(drawnPixels(), 0);
     SceneObject::setViewConeAngle(180);
+}
+
+TEST_F(SceneGraphGLTest, BillboardsFaceTheViewerWithTheirSize)
+{
+    auto* board = add(new Billboard, {0, 0, -1});
+    drawScene("flat-plain");
+    const GLContext::Box plain = GLContext::litBox(0, 30);
+    const int plainWidth = plain.right - plain.left + 1;
+    const int plainArea = GLContext::countLit(0, 0, width, height, 0, 30);
+    ASSERT_EQ(plainArea, plainWidth * (plain.top - plain.bottom + 1)) << "a filled upright square";
+
+    board->setRotation(70, 0, 1, 0);   // an ordinary square would be seen nearly edge-on
+    camera->setRotation(45, 0, 0, 1);  // rolling the camera would show a diamond
+    drawScene("flat-rolled");
+    EXPECT_NEAR(GLContext::litBox(0, 30).right - GLContext::litBox(0, 30).left + 1, plainWidth, 1);
+    EXPECT_NEAR(GLContext::countLit(0, 0, width, height, 0, 30), plainArea, plainArea / 50) << "still upright";
+    board->setScale(2);
+    drawScene();
+    EXPECT_NEAR(GLContext::litBox(0, 30).right - GLContext::litBox(0, 30).left + 1, 2 * plainWidth, 2) << "scaled";
+}
+
+TEST_F(SceneGraphGLTest, ALineIsABandFacingTheViewerInItsOwnCoordinates)
+{
+    Line* beam = redLine({-1, 0, 0}, {1, 0, 0});
+    const int straight = drawnPixels("line-beam");
+    EXPECT_GT(straight, 300);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING)) << "lighting is back on";
+
+    // Seen from above, the same line still shows its full width, whatever the winding.
+    camera->setPosition(0, 3, 0);
+    camera->setRotation(-90, 1, 0, 0);
+    EXPECT_NEAR(drawnPixels("line-from-above"), straight, straight / 10);
+
+    // Degenerate lines show nothing: a point, and a line along the line of sight.
+    camera->setPosition(0, 0, 3);
+    camera->setRotation(0, 1, 0, 0);
+    beam->destroy();
+    Line* point = redLine({0.5, 0.5, 0}, {0.5, 0.5, 0});
+    EXPECT_EQ(drawnPixels(), 0);
+    point->destroy();
+    redLine({0, 0, 0}, {0, 0, -2});
+    EXPECT_EQ(drawnPixels(), 0);
+}
+
+TEST_F(SceneGraphGLTest, AFlexibleObjectDrawsItsChildrenInPlaceUnderItsMaterial)
+{
+    auto* ship = add(new FlexibleSceneObject, {1, 0, 0});
+    ship->setFrontEmission(0, 0, 1);
+    // A lit grey square: black without lights, blue with the ship's emission.
+    struct LitSquare : DynamicSceneObject {
+        void draw() override
+        {
+            DynamicSceneObject::draw();
+            glDisable(GL_COLOR_MATERIAL);
+            drawSquare(0.3);
+            glEnable(GL_COLOR_MATERIAL);
+        }
+    };
+    ship->addChild(new LitSquare);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{0, 0, 0, 1}.data());
+    drawScene("line-flexible");
+    EXPECT_EQ(GLContext::pixel(width / 2 + 45, height / 2).b, 255) << "the ship's blue glow";
+    EXPECT_EQ(centre().z(), 0) << "the hull sits where its ship is";
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{0.2f, 0.2f, 0.2f, 1}.data());
+}
+
+TEST_F(PickingGLTest, TheNearestRegisteredObjectUnderThePointIsPicked)
+{
+    auto* nearSmall = add(new SelectableSquare(0.5, 0.5, 0.5, 0.3), {});
+    auto* farLarge = add(new SelectableSquare(0.5, 0.5, 0.5, 1.5), {0, 0, -1});
+    graph->calculate({0, 0});
+    EXPECT_EQ(Selectable::pick(width / 2, height / 2), nearSmall);
+    EXPECT_EQ(Selectable::pick(width / 2 + 40, height / 2), farLarge) << "only the far one covers this";
+    EXPECT_EQ(Selectable::pick(2, 2), nullptr) << "empty space";
+    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST)) << "the next frame is drawn in full";
+
+    farLarge->disableSelection();
+    EXPECT_EQ(Selectable::pick(width / 2, height / 2), nearSmall);
+    farLarge->enableSelection();
+    delete farLarge;
+    EXPECT_EQ(Selectable::pick(width / 2, height / 2), nearSmall);
+}
+
+TEST_F(PickingGLTest, WindowRowsCountFromTheTopAndOutsideIsNothing)
+{
+    auto* high = add(new SelectableSquare(0.5, 0.5, 0.5, 0.2), {0, 0.8, 0});  // in the upper half
+    graph->calculate({0, 0});
+    EXPECT_EQ(Selectable::pick(width / 2, height / 2 - 40), high);
+    EXPECT_EQ(Selectable::pick(width / 2, height / 2 + 40), nullptr);
+
+    glClearColor(0.2f, 0.4f, 0.6f, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    for (auto [x, y] : {std::pair{-1, 5}, {5, -1}, {width, 5}, {5, height}})
+        EXPECT_EQ(Selectable::pick(x, y), nullptr) << x << "," << y;
+    EXPECT_NEAR(centre().y(), 102, 1) << "a position outside the viewport draws nothing";
+    glClearColor(0, 0, 0, 0);
 }
