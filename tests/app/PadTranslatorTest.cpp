@@ -36,6 +36,13 @@ PadState pressing(PadButton button)
     return pad;
 }
 
+PadState holding(double PadState::*axis, double value)
+{
+    PadState pad;
+    pad.*axis = value;
+    return pad;
+}
+
 InputEvent move(int x, int y) { return {InputEvent::PointerMove, 0, x, y}; }
 InputEvent key(unsigned char code, bool down = true) { return {down ? InputEvent::KeyDown : InputEvent::KeyUp, code}; }
 Events keyPress(unsigned char code) { return {key(code), key(code, false)}; }
@@ -68,42 +75,39 @@ TEST(PadTranslatorTest, FullDeflectionTurnsAsThePointerAtTheEdgeOfTheSmallerSide
 
 TEST(PadTranslatorTest, InAGameEachInputActsAsItsMouseButtonOrKey)
 {
-    PadState rightTrigger, leftTrigger, stickUp, stickDown;
-    rightTrigger.rightTrigger = 0.6;
-    leftTrigger.leftTrigger = 1.0;
-    stickUp.rightY = -0.8;
-    stickDown.rightY = 0.8;
-    struct Case {
+    using E = InputEvent;
+    constexpr bool click = true, held = false;  // pressed and let go at once, or for as long as held
+    const struct {
         const char* name;
         PadState pad;
-        Events down;  // on pressing
-        Events up;    // on letting go
+        E::Kind kind;  // of pressing; letting go is the next kind
+        int code;
+        bool click;
     } cases[] = {
-        {"right trigger", rightTrigger, {button(GLUT_LEFT_BUTTON, true)}, {button(GLUT_LEFT_BUTTON, false)}},
-        {"left trigger", leftTrigger, {button(GLUT_MIDDLE_BUTTON, true)}, {button(GLUT_MIDDLE_BUTTON, false)}},
-        {"south", pressing(PadButton::South),
-         {button(GLUT_RIGHT_BUTTON, true), button(GLUT_RIGHT_BUTTON, false)}, {}},
-        {"west", pressing(PadButton::West),
-         {button(GLUT_MIDDLE_BUTTON, true), button(GLUT_MIDDLE_BUTTON, false)}, {}},
-        {"right stick up", stickUp, {special(GLUT_KEY_UP)}, {special(GLUT_KEY_UP, false)}},
-        {"right stick down", stickDown, {special(GLUT_KEY_DOWN)}, {special(GLUT_KEY_DOWN, false)}},
-        {"D-pad up", pressing(PadButton::DpadUp), {special(GLUT_KEY_UP)}, {special(GLUT_KEY_UP, false)}},
-        {"D-pad down", pressing(PadButton::DpadDown), {special(GLUT_KEY_DOWN)}, {special(GLUT_KEY_DOWN, false)}},
-        {"left shoulder", pressing(PadButton::LeftShoulder), {special(GLUT_KEY_LEFT)}, {special(GLUT_KEY_LEFT, false)}},
-        {"right shoulder", pressing(PadButton::RightShoulder),
-         {special(GLUT_KEY_RIGHT)}, {special(GLUT_KEY_RIGHT, false)}},
-        {"Back", pressing(PadButton::Back), keyPress('p'), {}},
-        {"Start", pressing(PadButton::Start), keyPress(27), {}},
+        {"right trigger", holding(&PadState::rightTrigger, 0.6), E::ButtonDown, GLUT_LEFT_BUTTON, held},
+        {"left trigger", holding(&PadState::leftTrigger, 1.0), E::ButtonDown, GLUT_MIDDLE_BUTTON, held},
+        {"south", pressing(PadButton::South), E::ButtonDown, GLUT_RIGHT_BUTTON, click},
+        {"west", pressing(PadButton::West), E::ButtonDown, GLUT_MIDDLE_BUTTON, click},
+        {"right stick up", holding(&PadState::rightY, -0.8), E::SpecialDown, GLUT_KEY_UP, held},
+        {"right stick down", holding(&PadState::rightY, 0.8), E::SpecialDown, GLUT_KEY_DOWN, held},
+        {"D-pad up", pressing(PadButton::DpadUp), E::SpecialDown, GLUT_KEY_UP, held},
+        {"D-pad down", pressing(PadButton::DpadDown), E::SpecialDown, GLUT_KEY_DOWN, held},
+        {"left shoulder", pressing(PadButton::LeftShoulder), E::SpecialDown, GLUT_KEY_LEFT, held},
+        {"right shoulder", pressing(PadButton::RightShoulder), E::SpecialDown, GLUT_KEY_RIGHT, held},
+        {"Back", pressing(PadButton::Back), E::KeyDown, 'p', click},
+        {"Start", pressing(PadButton::Start), E::KeyDown, 27, click},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        const bool button = c.kind == E::ButtonDown;
+        const E down{c.kind, c.code, button ? 100 : 0, button ? 50 : 0};
+        const E up{E::Kind(c.kind + 1), c.code, down.x, down.y};
         PadTranslator translator;
-        EXPECT_EQ(translator.translate(c.pad, game(), 0), c.down) << c.name;
+        EXPECT_EQ(translator.translate(c.pad, game(), 0), (c.click ? Events{down, up} : Events{down})) << c.name;
         EXPECT_EQ(translator.translate(c.pad, game(), 1), Events{}) << c.name << " held";
-        EXPECT_EQ(translator.translate({}, game(), 2), c.up) << c.name << " let go";
+        EXPECT_EQ(translator.translate({}, game(), 2), c.click ? Events{} : Events{up}) << c.name << " let go";
     }
-    PadState halfWay;
-    halfWay.rightTrigger = 0.5;
-    EXPECT_EQ(PadTranslator().translate(halfWay, game(), 0), Events{}) << "only past half way";
+    EXPECT_EQ(PadTranslator().translate(holding(&PadState::rightTrigger, 0.5), game(), 0), Events{})
+        << "only past half way";
 }
 
 TEST(PadTranslatorTest, TheStickMovesThePointerOnlyWhenItMoves)
@@ -146,8 +150,7 @@ TEST(PadTranslatorTest, NothingHeldOutlastsTheGameOrThePad)
 TEST(PadTranslatorTest, MenusAreWalkedEntryByEntryAndChosenWithSouth)
 {
     PadTranslator translator;
-    PadState down = pressing(PadButton::DpadDown), stickUp;
-    stickUp.leftY = -0.9;
+    const PadState down = pressing(PadButton::DpadDown), stickUp = holding(&PadState::leftY, -0.9);
     EXPECT_EQ(translator.translate(down, menu(PadView::MainMenu, -1), 0), Events{move(640, 144)}) << "the first";
     EXPECT_EQ(translator.translate(down, menu(PadView::MainMenu, 0), 399'999), Events{});
     EXPECT_EQ(translator.translate(down, menu(PadView::MainMenu, 0), 400'000), Events{move(640, 360)}) << "repeat";

@@ -7,22 +7,11 @@
 #include "app/HighscoreScreen.h"
 #include "tests/support/TemporaryFolder.h"
 
-TEST(ScreensTest, HelpOpensOnPageOneAndAlternates)
+TEST(ScreensTest, HelpLinesUpKeysActionsAndThePadColumnOfItsFirstPage)
 {
     HelpScreen help;
     help.show();
     ASSERT_EQ(help.fields().size(), 4u);
-    EXPECT_EQ(help.fields()[0]->getText(), "Help/1");
-    help.show();
-    EXPECT_EQ(help.fields()[0]->getText(), "Help/2");
-    help.show();
-    EXPECT_EQ(help.page(), 0);
-    help.hide();
-    EXPECT_FALSE(help.isShown());
-    EXPECT_TRUE(help.fields().empty());
-    help.show();
-    EXPECT_EQ(help.fields()[0]->getText(), "Help/1") << "reopening starts again at page 1";
-    // The keys and their actions line up line by line.
     EXPECT_EQ(help.fields()[2]->getLines().size(), help.fields()[3]->getLines().size());
     EXPECT_EQ(help.fields()[2]->getLines()[7], "");
     EXPECT_EQ(help.fields()[3]->getLines()[7], "select asteroid");
@@ -36,6 +25,8 @@ TEST(ScreensTest, HelpOpensOnPageOneAndAlternates)
     help.show();
     help.setPadColumn(false);
     EXPECT_EQ(help.fields().size(), 4u);
+    help.hide();
+    EXPECT_TRUE(help.fields().empty());
 }
 
 TEST(ScreensTest, HighscoresPageThroughTheLevels)
