@@ -9,24 +9,11 @@
 namespace {
 using Events = std::vector<InputEvent>;
 
-PadView game(int pointerX = 100, int pointerY = 50)
-{
-    PadView view;
-    view.mode = PadView::Game;
-    view.width = 1280;
-    view.height = 720;
-    view.pointerX = pointerX;
-    view.pointerY = pointerY;
-    return view;
-}
+PadView game(int pointerX = 100, int pointerY = 50) { return {PadView::Game, 1280, 720, pointerX, pointerY}; }
 
 PadView menu(PadView::Mode mode, int highlighted)
 {
-    PadView view = game();
-    view.mode = mode;
-    view.entries = {{0.5, 0.8}, {0.5, 0.5}, {0.5, 0.2}};
-    view.highlighted = highlighted;
-    return view;
+    return {mode, 1280, 720, 100, 50, {{0.5, 0.8}, {0.5, 0.5}, {0.5, 0.2}}, highlighted};
 }
 
 PadState pressing(PadButton button)
