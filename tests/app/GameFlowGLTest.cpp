@@ -17,7 +17,6 @@
 #include "app/MessageQueue.h"
 #include "overlay/MessageBox.h"
 #include "overlay/ScreenTextPoint.h"
-#include "scene/Viewport.h"
 #include "sound/GameSounds.h"
 #include "tests/support/GameStage.h"
 #include "world/LaserGun.h"
@@ -34,7 +33,7 @@ enum World { NoWorld, Moving, Still };
 enum Clock { Any, Stands, Runs };
 
 struct Row {
-    // Steps: a key, "esc", "enter", "F7", "up", "shift", "right" (the button), "start", "points",
+    // Steps: a key, "esc", "enter", "F7", "shift", "right" (the button), "start", "points",
     // "lost", "won" or "menu:<entry>".
     std::string path;
     GameState state;
@@ -49,8 +48,7 @@ struct Row {
 void PrintTo(const Row& row, std::ostream* out) { *out << row.path; }
 
 struct GameStatesGLTest : GameStage, ::testing::WithParamInterface<Row> {
-    const std::map<std::string, int> specialKeys = {
-        {"F7", GLUT_KEY_F7}, {"up", GLUT_KEY_UP}, {"shift", GLUT_KEY_SHIFT_L}};
+    const std::map<std::string, int> specialKeys = {{"F7", GLUT_KEY_F7}, {"shift", GLUT_KEY_SHIFT_L}};
     void walk(const std::string& path)
     {
         std::istringstream steps(path);
@@ -121,7 +119,6 @@ const Row rows[] = {
     {"menu:help", S::Help, NoWorld, Any, false, 0},
     {"menu:help x", S::Help, NoWorld, Any, false, 1},
     {"menu:help x right", S::Help, NoWorld, Any, false, 0},
-    {"menu:help esc", S::MainMenu},
     {"menu:help x esc menu:help", S::Help, NoWorld, Any, false, 0},  // reopened on its first page
     {"menu:credits q", S::Credits},
     {"menu:credits esc", S::MainMenu},
@@ -142,12 +139,10 @@ const Row rows[] = {
     {"start esc menu:resume", S::Running, Moving, Runs},
     {"start esc menu:help esc", S::GameMenu, Still, Stands, true},
     {"start esc menu:highscores", S::Highscores, Still, Stands, true, 0},
-    {"start esc menu:highscores esc", S::GameMenu, Still, Stands, true},
     {"start esc menu:highscores w", S::Highscores, Still, Stands, true, 1},  // w is up too, yet one page
     {"start esc menu:highscores shift", S::Highscores, Still, Stands, true, 0},
     {"start esc menu:finish", S::MainMenu},
     {"start points esc menu:finish", S::NameEntry, Still},
-    {"start points esc menu:finish esc", S::MainMenu},
     {"start lost", S::Lost, Moving, Runs},
     {"start lost won", S::Lost, Moving, Runs},
     {"start lost esc", S::MainMenu},
@@ -174,17 +169,12 @@ TEST_F(GameFlowGLTest, TheDifficultyEntryCyclesTheLevelsAndAGameStartsOnTheOneSh
     Level hard;
     selectLevel(hard, "Hard");
     EXPECT_EQ(GameManager::currentLevel().shipLife, hard.shipLife);
-    EXPECT_EQ(GameManager::currentLevel().asteroidCounts[0].count, hard.asteroidCounts[0].count);
 }
 
 TEST_F(GameFlowGLTest, MusicKeysActOnTheMusicThatPlaysAndPiecesOnlyWhileAGameRuns)
 {
     press('5');
     EXPECT_NEAR(menuMusic().getVolume(), 5.0 / 9.0 * 255.0, 1e-3) << "the menu music in the menus";
-    dispatchKeyPressed('+');
-    EXPECT_TRUE(menuMusic().isAdjusting());
-    dispatchKeyPressed('-');
-    EXPECT_FALSE(menuMusic().isAdjusting()) << "both keys together stop the ramp";
 
     startGame();
     press('9');
@@ -234,46 +224,12 @@ TEST_F(GameFlowGLTest, HelpInAGameHoldsTheWeaponsAsAPauseDoes)
     EXPECT_TRUE(ship->getLaserGun()->isFiring()) << "the button still held charges the laser on return";
 }
 
-namespace {
 // Input as the window hands it over: it takes effect in the next frame.
 void send(GameManager& game, InputEvent::Kind kind, int code, int x = 0, int y = 0)
 {
     game.receive({kind, code, x, y, 0});
     game.frame();
 }
-
-// A few seconds of flying, firing and pausing, then the game finished from the in-game menu,
-// with a click on its entry.
-void flyAndFinish(GameManager& game)
-{
-    send(game, InputEvent::KeyDown, 'w');
-    send(game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, 300, 200);
-    for (int frame = 0; frame < 120; ++frame) send(game, InputEvent::PointerMove, 0, 300 + frame, 200 + frame / 2);
-    send(game, InputEvent::KeyDown, 'p');
-    send(game, InputEvent::KeyDown, 'p');
-    send(game, InputEvent::ButtonDown, GLUT_RIGHT_BUTTON, 320, 240);
-    for (int frame = 0; frame < 60; ++frame) game.frame();
-    send(game, InputEvent::KeyDown, escape);
-    const MenuEntry& finish = *game.getGameMenu()->getEntries()[3];
-    const Viewport viewport = Viewport::current();
-    const int x = static_cast<int>(finish.getX() * viewport.width);
-    const int y = static_cast<int>((1.0 - finish.getY()) * viewport.height);
-    send(game, InputEvent::PointerMove, 0, x, y);
-    send(game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, x, y);
-    send(game, InputEvent::ButtonUp, GLUT_LEFT_BUTTON, x, y);
-}
-
-std::optional<ReplaySummary> playBack(GameManager& game, const Replay& replay, std::string& failure)
-{
-    std::optional<ReplaySummary> played;
-    game.playReplay(replay, true, [&](const ReplaySummary& summary, const std::string& why) {
-        played = summary;
-        failure = why;
-    });
-    while (game.isPlayingBack()) game.frame();
-    return played;
-}
-}  // namespace
 
 TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWentWithoutItsMessages)
 {
@@ -295,7 +251,17 @@ TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWentWithoutItsMessages
     EXPECT_FALSE(game->getMessageBox().isVisible());
     EXPECT_EQ(game->getState(), GameState::Running) << "P dismissed the first message only";
     EXPECT_EQ(Rocket::registry().size(), 0u) << "the click dismissed the second only";
-    flyAndFinish(*game);
+    // A few seconds of flying, firing and pausing, then the game finished from the in-game menu.
+    send(*game, InputEvent::KeyDown, 'w');
+    send(*game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, 300, 200);
+    for (int frame = 0; frame < 120; ++frame) send(*game, InputEvent::PointerMove, 0, 300 + frame, 200 + frame / 2);
+    send(*game, InputEvent::KeyDown, 'p');
+    send(*game, InputEvent::KeyDown, 'p');
+    send(*game, InputEvent::ButtonDown, GLUT_RIGHT_BUTTON, 320, 240);
+    for (int frame = 0; frame < 60; ++frame) game->frame();
+    send(*game, InputEvent::KeyDown, escape);
+    choose("finish");
+    game->frame();  // completes the recording
     ASSERT_EQ(game->getState(), GameState::MainMenu);
     const Replay recorded = readReplay("last.replay");
     ASSERT_TRUE(recorded.end) << "completed at the return to the main menu";
@@ -304,12 +270,17 @@ TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWentWithoutItsMessages
 
     // A message raised during a playback waits for its end.
     messages.push("Error", "later");
+    std::optional<ReplaySummary> played;
     std::string failure;
-    game->playReplay(recorded, true, [&](const ReplaySummary&, const std::string& why) { failure = why; });
+    const auto onEnd = [&](const ReplaySummary& summary, const std::string& why) {
+        played = summary;
+        failure = why;
+    };
+    game->playReplay(recorded, true, onEnd);
     game->frame();
     EXPECT_FALSE(game->getMessageBox().isVisible());
     while (game->isPlayingBack()) game->frame();
-    EXPECT_EQ(game->getLastSummary(), *recorded.end);
+    EXPECT_EQ(played, recorded.end);
     EXPECT_EQ(failure, "");
     EXPECT_EQ(game->getMessageBox().text().getText(), "later");
     send(*game, InputEvent::KeyDown, 'x');
@@ -319,7 +290,9 @@ TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWentWithoutItsMessages
     Replay diverging = recorded;
     for (ReplayRun& run : diverging.runs)
         if (run.frame.checksum) run.frame.checksum = *run.frame.checksum + 1;
-    EXPECT_NE(playBack(*game, diverging, failure), recorded.end);
+    game->playReplay(diverging, true, onEnd);
+    while (game->isPlayingBack()) game->frame();
+    EXPECT_NE(played, recorded.end);
     EXPECT_NE(failure.find("diverged"), std::string::npos) << failure;
     EXPECT_EQ(game->getWorld(), nullptr);
 
@@ -367,8 +340,8 @@ TEST_F(GameFlowGLTest, ANameIsTypedIntoTheTableTheNextEntryOffersItAndTheGameKee
     EXPECT_EQ(readReplay("replays/easy-4.replay"), last);
     EXPECT_NE(readReplay("replays/easy-3.replay"), last);
     std::filesystem::remove("highscores.dat");
-    std::string failure;
-    playBack(*game, last, failure);
+    game->playReplay(last, true);
+    while (game->isPlayingBack()) game->frame();
     EXPECT_FALSE(std::filesystem::exists("highscores.dat"));
     EXPECT_EQ(readReplay("replays/easy-4.replay"), last);
 }

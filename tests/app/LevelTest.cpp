@@ -57,7 +57,7 @@ TEST(LevelTest, EveryStartBeginsFromTheDefaultsAndOnlyExactNamesSelect)
     } cases[] = {
         {{"default"}, easy},       // the record the game holds before its first game
         {{"Easy", "Hard"}, hard},  // Easy's stronger guns must not survive into Hard
-        {{"Hard", "hard"}, Level{}}, {{""}, Level{}}, {{"Nightmare"}, Level{}},
+        {{"Hard", "hard"}, Level{}}, {{"Nightmare"}, Level{}},
     };
     for (const auto& [names, like] : cases) {
         Level record;

@@ -80,7 +80,9 @@ TEST_F(MenuGLTest, EntriesAreCentredWithEqualGaps)
     for (auto& entry : menu->getEntries()) EXPECT_EQ(entry->getX(), 0.5);
 }
 
-TEST_F(MenuGLTest, ThePointerHighlightsTheEntryUnderItsTextWithOneSoundEach)
+// The pointer highlights the entry under its text, with one sound each; only the left button
+// chooses it, wherever released; a hidden menu highlights nothing.
+TEST_F(MenuGLTest, ThePointerHighlightsAndTheLeftButtonChooses)
 {
     auto counter = std::make_unique<PlayCounter>();
     PlayCounter& sounds = *counter;
@@ -99,7 +101,6 @@ TEST_F(MenuGLTest, ThePointerHighlightsTheEntryUnderItsTextWithOneSoundEach)
         {"back onto help, no bigger", 0.5, 3, 3, 3},
         {"in the band of help beside its text", beside, 3, -1, 3},
         {"out of the way", 0.0, 0, -1, 3},
-        {"onto credits once more", 0.5, 4, 4, 4},
     };
     for (const auto& move : moves) {
         pointAt(move.x, move.x == 0.0 ? 0.0 : entries[move.entry]->getY());
@@ -111,20 +112,15 @@ TEST_F(MenuGLTest, ThePointerHighlightsTheEntryUnderItsTextWithOneSoundEach)
         EXPECT_EQ(sounds.plays, move.plays) << move.what;
     }
     dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(0, 0));
-    EXPECT_EQ(sounds.plays, 5) << "and once when chosen";
-    SoundSystem::useDevice(std::move(previous));
-}
-
-TEST_F(MenuGLTest, OnlyTheLeftButtonChoosesTheHighlightedEntryOfAShownMenu)
-{
-    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(0, 0));
     EXPECT_TRUE(chooser.chosen.empty()) << "nothing highlighted";
     pointAt(0.5, entries[2]->getY());
     dispatchMouseButtonReleased(GLUT_RIGHT_BUTTON, Pointer::inViewport(0, 0));
     dispatchMouseButtonReleased(GLUT_MIDDLE_BUTTON, Pointer::inViewport(0, 0));
     EXPECT_TRUE(chooser.chosen.empty());
-    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(1, 1));  // where it is released does not count
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(1, 1));
     EXPECT_EQ(chooser.chosen, std::vector<std::string>{"highscores"});
+    EXPECT_EQ(sounds.plays, 5) << "once more when chosen";
+    SoundSystem::useDevice(std::move(previous));
 
     pointAt(0.0, 0.0);
     menu->hide();

@@ -23,13 +23,6 @@ PadState pressing(PadButton button)
     return pad;
 }
 
-PadState holding(double PadState::*axis, double value)
-{
-    PadState pad;
-    pad.*axis = value;
-    return pad;
-}
-
 InputEvent move(int x, int y) { return {InputEvent::PointerMove, 0, x, y}; }
 InputEvent key(unsigned char code, bool down = true) { return {down ? InputEvent::KeyDown : InputEvent::KeyUp, code}; }
 Events keyPress(unsigned char code) { return {key(code), key(code, false)}; }
@@ -71,12 +64,12 @@ TEST(PadTranslatorTest, InAGameEachInputActsAsItsMouseButtonOrKey)
         int code;
         bool click;
     } cases[] = {
-        {"right trigger", holding(&PadState::rightTrigger, 0.6), E::ButtonDown, GLUT_LEFT_BUTTON, held},
-        {"left trigger", holding(&PadState::leftTrigger, 1.0), E::ButtonDown, GLUT_MIDDLE_BUTTON, held},
+        {"right trigger", PadState{.rightTrigger = 0.6}, E::ButtonDown, GLUT_LEFT_BUTTON, held},
+        {"left trigger", PadState{.leftTrigger = 1.0}, E::ButtonDown, GLUT_MIDDLE_BUTTON, held},
         {"south", pressing(PadButton::South), E::ButtonDown, GLUT_RIGHT_BUTTON, click},
         {"west", pressing(PadButton::West), E::ButtonDown, GLUT_MIDDLE_BUTTON, click},
-        {"right stick up", holding(&PadState::rightY, -0.8), E::SpecialDown, GLUT_KEY_UP, held},
-        {"right stick down", holding(&PadState::rightY, 0.8), E::SpecialDown, GLUT_KEY_DOWN, held},
+        {"right stick up", PadState{.rightY = -0.8}, E::SpecialDown, GLUT_KEY_UP, held},
+        {"right stick down", PadState{.rightY = 0.8}, E::SpecialDown, GLUT_KEY_DOWN, held},
         {"D-pad up", pressing(PadButton::DpadUp), E::SpecialDown, GLUT_KEY_UP, held},
         {"D-pad down", pressing(PadButton::DpadDown), E::SpecialDown, GLUT_KEY_DOWN, held},
         {"left shoulder", pressing(PadButton::LeftShoulder), E::SpecialDown, GLUT_KEY_LEFT, held},
@@ -93,7 +86,7 @@ TEST(PadTranslatorTest, InAGameEachInputActsAsItsMouseButtonOrKey)
         EXPECT_EQ(translator.translate(c.pad, game(), 1), Events{}) << c.name << " held";
         EXPECT_EQ(translator.translate({}, game(), 2), c.click ? Events{} : Events{up}) << c.name << " let go";
     }
-    EXPECT_EQ(PadTranslator().translate(holding(&PadState::rightTrigger, 0.5), game(), 0), Events{})
+    EXPECT_EQ(PadTranslator().translate(PadState{.rightTrigger = 0.5}, game(), 0), Events{})
         << "only past half way";
 }
 
@@ -137,7 +130,7 @@ TEST(PadTranslatorTest, NothingHeldOutlastsTheGameOrThePad)
 TEST(PadTranslatorTest, MenusAreWalkedEntryByEntryAndChosenWithSouth)
 {
     PadTranslator translator;
-    const PadState down = pressing(PadButton::DpadDown), stickUp = holding(&PadState::leftY, -0.9);
+    const PadState down = pressing(PadButton::DpadDown), stickUp = PadState{.leftY = -0.9};
     EXPECT_EQ(translator.translate(down, menu(PadView::MainMenu, -1), 0), Events{move(640, 144)}) << "the first";
     EXPECT_EQ(translator.translate(down, menu(PadView::MainMenu, 0), 399'999), Events{});
     EXPECT_EQ(translator.translate(down, menu(PadView::MainMenu, 0), 400'000), Events{move(640, 360)}) << "repeat";

@@ -121,7 +121,6 @@ TEST(ReplayTest, DamagedTextsSayWhereAndWhat)
          "The replay x.replay comes from a newer version of the game: it has replay version 2, this game reads "
          "replay version 1."},
         {"rubblestorm replay 1", "The replay x.replay is damaged at line 2: the file ends before \"seed <number>\"."},
-        {start("seed 5\n"), "line 3: the file ends before \"level <number>\""},
         {start("level 2\n"), "line 2: expected \"seed <number>\" but found \"level 2\""},
         {start("seed 4294967296\n"), "line 2: the seed \"4294967296\" is not a number from 0 to 4294967295"},
         {start("seed 1\nlevel 100\n"), "line 3: the level \"100\" is not a number from 0 to 99"},
@@ -145,7 +144,6 @@ TEST(ReplayTest, DamagedTextsSayWhereAndWhat)
         {header + "5 c0123\n", "the checksum \"0123\" is not 16 hexadecimal digits"},
         {header + "5 c0000000000000000 c0000000000000000\n", "a frame has two checksums"},
         {header + "5 x1\n", "\"x1\" is not a frame entry"},
-        {header + "5 k1 " + std::string(100, 'z') + "\n", "\"zzzzzzzzzzzzzzzzzzzzzzzz...\" is not a frame entry"},
         {header + "3600000001\n", "the real time step \"3600000001\" is not a number from 0 to 3600000000"},
         {header + "5/6\n", "the game time step \"6\" is not a number from 0 to 5"},
         {header + "0*5\n", "the run length \"0\" is not a number from 1 to 10000000"},
