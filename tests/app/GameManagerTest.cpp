@@ -2,27 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/ErrorReport.h"
 #include "app/PerformanceTimer.h"
-#include "scene/Platform.h"
-
-TEST(GameManagerTest, OneInstanceOnceInitializedAndAskingBeforeIsReportedByTheEntryPoint)
-{
-    std::ostringstream out;
-    runReportingErrors([] { GameManager::getInstance(); }, out);
-    EXPECT_NE(out.str().find("GameManager not yet initialized"), std::string::npos) << out.str();
-
-    int argc = 1;
-    char name[] = "rubblestorm";
-    char* argv[] = {name, nullptr};
-    GameManager::initialize(&argc, argv);
-    GameManager* first = GameManager::getInstance();
-    GameManager::initialize(&argc, argv);
-    EXPECT_EQ(GameManager::getInstance(), first);
-    EXPECT_TRUE(static_cast<NullPlatform&>(Platform::get()).windowCreated);
-}
 
 TEST(GameManagerTest, TimerStandsStillWhilePaused)
 {

@@ -38,13 +38,8 @@ TEST(MessageQueueTest, APressOrClickDismissesAndItsReleaseGoesWithIt)
         {{{E::SpecialDown, GLUT_KEY_F1}, {E::SpecialUp, GLUT_KEY_F1}}, {true, true}},
         {{{E::ButtonDown, GLUT_MIDDLE_BUTTON}, {E::ButtonUp, GLUT_LEFT_BUTTON}, {E::ButtonUp, GLUT_MIDDLE_BUTTON}},
          {true, false, true}},
-        {{{E::SpecialDown, GLUT_KEY_SHIFT_L},
-          {E::SpecialDown, GLUT_KEY_NUM_LOCK},
-          {E::PointerMove, 0, 5, 5},
-          {E::WindowSize, 0, 640, 480},
-          {E::KeyUp, 'a'},
-          {E::ButtonUp, GLUT_LEFT_BUTTON}},
-         {false, false, false, false, false, false}},
+        {{{E::SpecialDown, GLUT_KEY_SHIFT_L}, {E::PointerMove, 0, 5, 5}, {E::KeyUp, 'a'}}, {false, false, false}},
+        {{{E::SpecialDown, GLUT_KEY_NUM_LOCK}, {E::WindowSize, 0, 640, 480}}, {false, false}},
     };
     for (const auto& [input, expected] : inputAndTaken) {
         MessageQueue queue;
