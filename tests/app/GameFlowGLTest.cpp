@@ -87,9 +87,7 @@ TEST_P(GameStatesGLTest, ThePathEndsInItsStateWithItsEffects)
     const Menu* main = game->getMainMenu();
     EXPECT_EQ(main != nullptr && main->isActive(), row.state == GameState::MainMenu) << "the main menu";
     ASSERT_EQ(game->getGameMenu() != nullptr, row.gameMenu) << "the in-game menu";
-    if (row.gameMenu) {
-        EXPECT_EQ(game->getGameMenu()->isActive(), row.state == GameState::GameMenu);
-    }
+    if (row.gameMenu) EXPECT_EQ(game->getGameMenu()->isActive(), row.state == GameState::GameMenu);
     if (row.page >= 0) {
         const bool help = row.state == GameState::Help;
         EXPECT_EQ(help ? game->getHelpScreen().page() : game->getHighscoreScreen().shownLevel(), row.page);
@@ -97,14 +95,11 @@ TEST_P(GameStatesGLTest, ThePathEndsInItsStateWithItsEffects)
     EXPECT_EQ(game->getHighscoreTable().entries(0).size(), row.entries);
     EXPECT_EQ(platform.exitStatus, row.exitStatus);
     // Menus are worked with the system pointer and the game is flown with the crosshair.
-    if (row.state == GameState::MainMenu) {
-        EXPECT_FALSE(menuMusic().isPaused());
-        EXPECT_TRUE(platform.systemCursorVisible);
-    }
-    if (row.state == GameState::Running) {
-        EXPECT_TRUE(menuMusic().isPaused());
-        EXPECT_FALSE(backgroundMusic().isPaused());
-        EXPECT_FALSE(platform.systemCursorVisible);
+    if (row.state == GameState::MainMenu || row.state == GameState::Running) {
+        const bool inMenu = row.state == GameState::MainMenu;
+        EXPECT_EQ(menuMusic().isPaused(), !inMenu);
+        EXPECT_EQ(backgroundMusic().isPaused(), inMenu);
+        EXPECT_EQ(platform.systemCursorVisible, inMenu);
     }
 }
 
