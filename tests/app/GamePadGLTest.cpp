@@ -8,7 +8,7 @@
 
 #include "app/GamePads.h"
 #include "app/Replay.h"
-#include "tests/support/TestGame.h"
+#include "tests/support/GameStage.h"
 #include "tests/support/VirtualPad.h"
 #include "world/ProjectileGun.h"
 #include "world/Space.h"
@@ -16,7 +16,7 @@
 #include "world/SpaceShip.h"
 
 namespace {
-class GamePadGLTest : public ::testing::Test {
+class GamePadGLTest : public GameStage {
 protected:
     void SetUp() override
     {
@@ -46,8 +46,6 @@ protected:
     SpaceShip& ship() { return *Space::current()->getShip(); }
     bool firing() { return ship().getProjectileGun()->isFiring(); }
 
-    TestGame testGame;
-    GameManager* game = testGame.game;
     std::optional<VirtualPad> pad;
 };
 }  // namespace
@@ -85,10 +83,10 @@ TEST_F(GamePadGLTest, AHullHitRumblesLosingTheFocusLetsGoAndLosingThePadPauses)
 
     pad->setAxis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 1.0);
     frames(2);
-    testGame.platform.focus = false;
+    platform.focus = false;
     frames(2);
     EXPECT_FALSE(firing()) << "the pad is let go without the focus";
-    testGame.platform.focus = true;
+    platform.focus = true;
     frames(2);
     EXPECT_TRUE(firing());
     pad->unplug();

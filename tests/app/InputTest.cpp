@@ -17,15 +17,12 @@ struct Recorder : KeyboardListener {
 };
 
 // Deletes another listener when it hears a key.
-struct Killer : KeyboardListener {
+struct Killer : Recorder {
     void keyPressed(unsigned char) override
     {
         delete victim;
         victim = nullptr;
     }
-    void keyReleased(unsigned char) override {}
-    void specialKeyPressed(int) override {}
-    void specialKeyReleased(int) override {}
     Recorder* victim = nullptr;
 };
 

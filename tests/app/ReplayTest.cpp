@@ -82,7 +82,6 @@ TEST(ReplayTest, TextsReadBackInTheirWrittenForm)
     const struct {
         std::string text, written;
     } cases[] = {
-        {header, header},
         {header + "10000000*3600000000/3600000000 k255 K0 s1000 S0 b1000,-65536,65536,1000000000 m-65536,65536 "
                   "w65535,1 q0\n",
          header + "10000000*3600000000 k255 K0 s1000 S0 b1000,-65536,65536,1000000000 m-65536,65536 w65535,1 q0\n"},
