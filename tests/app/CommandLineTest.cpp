@@ -1,9 +1,7 @@
 #include "app/CommandLine.h"
-#include "app/Usage.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -50,31 +48,4 @@ TEST(CommandLineTest, ReadsEachOptionAndKeepsTheRestAsUnknown)
         EXPECT_EQ(line.unknown, c.unknown) << what;
     }
     EXPECT_TRUE(parse({"-h"}).help && parse({"--help"}).help && parse({"--version"}).version);
-}
-
-// The help text's "Options:" section, as a player reads it, lists exactly the options the game
-// accepts.
-TEST(CommandLineTest, HelpListsExactlyTheOptionsTheGameAccepts)
-{
-    std::istringstream help(Usage::helpText());
-    Strings names;
-    bool inOptions = false;
-    for (std::string line; std::getline(help, line);) {
-        if (line.empty() || line[0] != ' ') inOptions = line == "Options:";
-        if (!inOptions || line.rfind("  -", 0) != 0) continue;
-        std::istringstream words(line.substr(0, line.find("  ", 2)));
-        Strings arguments;
-        for (std::string word; words >> word;) {
-            if (word.back() == ',') word.pop_back();
-            if (word[0] == '-') {
-                names.push_back(word);
-                arguments = {word};
-            } else {
-                arguments.push_back(word == "N" ? "7" : "x.replay");
-            }
-        }
-        EXPECT_TRUE(parse(arguments).unknown.empty()) << line << " is listed but not accepted";
-    }
-    EXPECT_EQ(names, (Strings{"-d", "--play", "--fast", "--seed", "-h", "--help", "--version"}));
-    EXPECT_EQ(Usage::versionText(), "rubblestorm " + Usage::version() + "\n");
 }
