@@ -73,8 +73,6 @@ TEST(ReplayTest, EveryTokenKindWritesAndReadsExactly)
     EXPECT_EQ(replayText(everyKind()), everyKindText);
     EXPECT_EQ(parseReplay(everyKindText, "x.replay"), everyKind());
     EXPECT_EQ(everyKind().frameCount(), 19);
-    EXPECT_EQ(summaryLine({5000, -3, 7, 0xab}),
-              "replay: 5000 frames, score -3, rocks left 7, checksum 00000000000000ab");
 }
 
 TEST(ReplayTest, TextsReadBackInTheirWrittenForm)
@@ -120,11 +118,9 @@ TEST(ReplayTest, DamagedTextsSayWhereAndWhat)
         {"rubblestorm replay 1", "The replay x.replay is damaged at line 2: the file ends before \"seed <number>\"."},
         {start("level 2\n"), "line 2: expected \"seed <number>\" but found \"level 2\""},
         {start("seed 4294967296\n"), "line 2: the seed \"4294967296\" is not a number from 0 to 4294967295"},
-        {start("seed 1\nlevel 100\n"), "line 3: the level \"100\" is not a number from 0 to 99"},
         {start("seed 1\nlevel 1\nsky 1 0 0 inf\n"), "line 4: the sky value \"inf\" is not a finite number"},
         {start("seed 1\nlevel 1\nsky 1 0 0\n"), "expected \"sky <angle> <axis x> <axis y> <axis z>\""},
         {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 0\n"), "the music piece \"0\" is not a number from 1 to 3"},
-        {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 1\nwindow 5 65536\n"), "the window height \"65536\""},
         {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 1\nwindow 5 5\nstart New\n"),
          "line 7: the start \"New\" is not a word of small letters"},
         {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 1\nwindow 5 5\nstart new\n5\n"), "line 8: expected \"frames\""},
@@ -147,7 +143,6 @@ TEST(ReplayTest, DamagedTextsSayWhereAndWhat)
         {header + "2*3*5\n", "the real time step \"3*5\""},
         {manyFrames, "line 19: the replay has more than 100000000 frames"},
         {header + "end 1 2 3\n", "line 9: expected \"end <frames> <score> <rocks left> <checksum>\""},
-        {header + "end 100000001 2 3 0000000000000000\n", "the frame count of the end line \"100000001\""},
         {header + "end 1 2 -1 0000000000000000\n", "the number of rocks left \"-1\""},
         {header + "end 1 2 3 0000000000000000\n\n", "line 10: nothing may follow the end line"},
     };
