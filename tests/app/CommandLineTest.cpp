@@ -28,7 +28,6 @@ TEST(CommandLineTest, ReadsEachOptionAndKeepsTheRestAsUnknown)
         std::optional<std::uint32_t> seed;
         Strings unknown;
     } cases[] = {
-        {{}, false, "", false, std::nullopt, {}},
         {{"-d"}, true, "", false, std::nullopt, {}},
         {{"-dx", "d"}, false, "", false, std::nullopt, {"-dx", "d"}},
         {{"--play", "a.replay", "--fast"}, false, "a.replay", true, std::nullopt, {}},

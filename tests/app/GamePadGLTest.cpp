@@ -1,7 +1,6 @@
-// A game played with a pad: a virtual pad that SDL attaches in this process drives the real
-// game manager through SDL's own mapping and event path. How each input translates is
-// PadTranslatorTest's; here only what the game alone shows: the translated input reaches it,
-// a pad game replays, and the pad's coming and going.
+// A virtual pad that SDL attaches in this process drives the real game manager through SDL's
+// own mapping and event path. How each input translates is PadTranslatorTest's; here only what
+// the game alone shows: the input reaches it, a pad game replays, and the pad's coming and going.
 #include <gtest/gtest.h>
 
 #include <iostream>

@@ -56,7 +56,6 @@ TEST(InputTest, KeyMatchingRules)
     EXPECT_FALSE(Key('W', true).matchesCharacter('w'));
     EXPECT_FALSE(Key(GLUT_KEY_UP).matchesCharacter('e')) << "'e' is 101 like the up arrow";
     EXPECT_FALSE(Key('e', true).matchesSpecial(GLUT_KEY_UP));
-    EXPECT_FALSE(Key('\0', true).matchesCharacter('\0'));
 }
 
 TEST(InputTest, VirtualKeysJoinTheirKeysAndGetFreshCodes)

@@ -20,7 +20,6 @@ int rocks(const Level& level)
 TEST(LevelTest, EachLevelIsHarderThanTheOneBefore)
 {
     const std::vector<std::string>& names = levelNames();
-    ASSERT_EQ(names.front(), "Easy");
     Level previous;
     selectLevel(previous, names.front());
     for (std::size_t i = 1; i < names.size(); ++i) {
@@ -57,7 +56,8 @@ TEST(LevelTest, EveryStartBeginsFromTheDefaultsAndOnlyExactNamesSelect)
     } cases[] = {
         {{"default"}, easy},       // the record the game holds before its first game
         {{"Easy", "Hard"}, hard},  // Easy's stronger guns must not survive into Hard
-        {{"Hard", "hard"}, Level{}}, {{"Nightmare"}, Level{}},
+        {{"Hard", "hard"}, Level{}},
+        {{"Nightmare"}, Level{}},
     };
     for (const auto& [names, like] : cases) {
         Level record;

@@ -1,5 +1,4 @@
-// Menus under a GL context (the highlight reads the viewport): layout, highlighting by the
-// pointer and choosing with the left button.
+// Menus under a GL context, as the highlight reads the viewport.
 #include "app/Menu.h"
 
 #include <GL/freeglut_std.h>
@@ -80,8 +79,7 @@ TEST_F(MenuGLTest, EntriesAreCentredWithEqualGaps)
     for (auto& entry : menu->getEntries()) EXPECT_EQ(entry->getX(), 0.5);
 }
 
-// The pointer highlights the entry under its text, with one sound each; only the left button
-// chooses it, wherever released; a hidden menu highlights nothing.
+// One sound per entry newly highlighted; only the left button chooses, wherever released.
 TEST_F(MenuGLTest, ThePointerHighlightsAndTheLeftButtonChooses)
 {
     auto counter = std::make_unique<PlayCounter>();

@@ -18,7 +18,7 @@ std::vector<std::string> shownWhileTaking(MessageQueue& queue, const std::vector
 }
 }  // namespace
 
-TEST(MessageQueueTest, MessagesShowInTurnEachOnce)
+TEST(MessageQueueTest, MessagesShowInTurnEachOnceDismissedByAPressOrClick)
 {
     MessageQueue queue;
     queue.push("Error", "first");
@@ -29,10 +29,8 @@ TEST(MessageQueueTest, MessagesShowInTurnEachOnce)
               (std::vector<std::string>{"first", "second"}))
         << "the repeat of a waiting message is not queued, and an empty queue takes no input";
     EXPECT_TRUE(queue.isEmpty());
-}
 
-TEST(MessageQueueTest, APressOrClickDismissesAndItsReleaseGoesWithIt)
-{
+    // A press or click dismisses, and its release goes with it.
     const std::vector<std::pair<std::vector<E>, std::vector<bool>>> inputAndTaken = {
         {{{E::KeyDown, 'W'}, {E::KeyUp, 'w'}, {E::KeyUp, 'w'}}, {true, true, false}},
         {{{E::SpecialDown, GLUT_KEY_F1}, {E::SpecialUp, GLUT_KEY_F1}}, {true, true}},
