@@ -1,282 +1,195 @@
-// The game flow's state machine, row by row, with the real menus, screens and world under an
-// off-screen GL context. The game runs in a scratch folder, so its highscore file is its own.
+// The game flow with the real menus, screens and world: first as one table (from the main menu,
+// a path of input, the state it ends in and what the player has then), then the rules a path
+// cannot show. The game runs in a scratch folder with its own highscore file and replays.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
 
-#include "app/GameManager.h"
-#include "app/KeyboardListener.h"
 #include "app/Level.h"
 #include "app/MessageQueue.h"
-#include "app/Replay.h"
 #include "overlay/MessageBox.h"
 #include "overlay/ScreenTextPoint.h"
-#include "scene/Viewport.h"
 #include "sound/GameSounds.h"
 #include "tests/support/GameStage.h"
-#include "world/LaserGun.h"
 #include "world/Rocket.h"
-#include "world/Space.h"
-#include "world/SpaceManager.h"
-#include "world/SpaceShip.h"
 
 namespace {
 constexpr unsigned char escape = GameStage::escape;
 using GameFlowGLTest = GameStage;
-}  // namespace
 
-TEST_F(GameFlowGLTest, StartsInTheMainMenuWithItsMusic)
+enum World { NoWorld, Moving, Still };
+
+struct Row {
+    // Steps: a key, "esc", "enter", "F7", "shift", "right" (the button), "start", "points",
+    // "lost", "won" or "menu:<entry>".
+    std::string path;
+    GameState state;
+    World world = NoWorld;  // and the game clock with it
+    bool gameMenu = false;
+    int page = -1;            // the help page or the highscore level shown
+    std::size_t entries = 0;  // in the first level's highscore table
+    int exitStatus = -1;
+    std::size_t rockets = 0;  // launched
+};
+
+void PrintTo(const Row& row, std::ostream* out) { *out << row.path; }
+
+struct GameStatesGLTest : GameStage, ::testing::WithParamInterface<Row> {
+    const std::map<std::string, int> specialKeys = {{"F7", GLUT_KEY_F7}, {"shift", GLUT_KEY_SHIFT_L}};
+    void walk(const std::string& path)
+    {
+        std::istringstream steps(path);
+        for (std::string step; steps >> step; game->frame()) {
+            if (step == "start")
+                startGame();
+            else if (step == "lost" || step == "won")
+                game->gameEventOccurred(step == "lost" ? GameLost : GameWon);
+            else if (step == "points")
+                game->addScore(1);
+            else if (step == "esc" || step == "enter")
+                press(step == "esc" ? escape : 13);
+            else if (specialKeys.count(step))
+                dispatchSpecialKeyPressed(specialKeys.at(step));
+            else if (step == "right")
+                dispatchMouseButtonPressed(GLUT_RIGHT_BUTTON, Pointer{});
+            else if (step.rfind("menu:", 0) == 0)
+                choose(step.substr(5));
+            else
+                press(static_cast<unsigned char>(step[0]));
+        }
+    }
+};
+
+TEST_P(GameStatesGLTest, ThePathEndsInItsStateWithItsEffects)
 {
-    EXPECT_EQ(game->getState(), GameState::MainMenu);
-    ASSERT_NE(game->getMainMenu(), nullptr);
-    EXPECT_EQ(game->getMainMenu()->getEntries().size(), 6u);
-    EXPECT_EQ(game->getMainMenu()->getEntries()[1]->getText(), "Difficulty of next game:\nEasy");
-    EXPECT_FALSE(menuMusic().isPaused());
-    EXPECT_TRUE(platform.systemCursorVisible) << "menus are worked with the system pointer";
-    EXPECT_TRUE(game->getTimer().isPaused());
+    const Row& row = GetParam();
+    walk(row.path);
+    EXPECT_EQ(game->getState(), row.state);
+    ASSERT_EQ(game->getWorld() != nullptr, row.world != NoWorld) << "the world";
+    if (row.world != NoWorld) {
+        const std::uint64_t before = game->worldChecksum();
+        game->frame();
+        EXPECT_EQ(game->worldChecksum() != before, row.world == Moving) << "the world moving";
+        if (row.state != GameState::NameEntry)  // the game is over there, whatever its clock does
+            EXPECT_EQ(game->getTimer().isPaused(), row.world == Still) << "the game clock";
+    }
+    const Menu* main = game->getMainMenu();
+    EXPECT_EQ(main != nullptr && main->isActive(), row.state == GameState::MainMenu) << "the main menu";
+    ASSERT_EQ(game->getGameMenu() != nullptr, row.gameMenu) << "the in-game menu";
+    if (row.gameMenu) EXPECT_EQ(game->getGameMenu()->isActive(), row.state == GameState::GameMenu);
+    if (row.page >= 0) {
+        const bool help = row.state == GameState::Help;
+        EXPECT_EQ(help ? game->getHelpScreen().page() : game->getHighscoreScreen().shownLevel(), row.page);
+    }
+    EXPECT_EQ(game->getHighscoreTable().entries(0).size(), row.entries);
+    EXPECT_EQ(platform.exitStatus, row.exitStatus);
+    EXPECT_EQ(Rocket::registry().size(), row.rockets) << "the right button reaches the ship only in a running game";
+    // Menus are worked with the system pointer and the game is flown with the crosshair.
+    if (row.state == GameState::MainMenu || row.state == GameState::Running) {
+        const bool inMenu = row.state == GameState::MainMenu;
+        EXPECT_EQ(menuMusic().isPaused(), !inMenu);
+        if (!inMenu) EXPECT_FALSE(backgroundMusic().isPaused());
+        EXPECT_EQ(platform.systemCursorVisible, inMenu);
+    }
 }
 
-TEST_F(GameFlowGLTest, DifficultyCyclesThroughTheLevels)
+using S = GameState;
+const Row rows[] = {
+    {"", S::MainMenu},
+    {"esc", S::MainMenu, NoWorld, false, -1, 0, 0},
+    {"menu:exit", S::MainMenu, NoWorld, false, -1, 0, 0},
+    {"menu:help", S::Help, NoWorld, false, 0},
+    {"menu:help x", S::Help, NoWorld, false, 1},
+    {"menu:help x right", S::Help, NoWorld, false, 0},
+    {"menu:help x esc menu:help", S::Help, NoWorld, false, 0},  // reopened on its first page
+    {"menu:credits q", S::Credits},
+    {"menu:credits esc", S::MainMenu},
+    {"menu:difficulty menu:highscores", S::Highscores, NoWorld, false, 1},
+    {"menu:difficulty menu:highscores F7", S::Highscores, NoWorld, false, 2},
+    {"menu:highscores esc", S::MainMenu},
+    {"start", S::Running, Moving},
+    {"start p", S::Paused, Still},
+    {"start p P", S::Running, Moving},
+    {"start p esc", S::GameMenu, Still, true},
+    {"start p esc esc", S::Running, Moving},
+    {"start p H esc", S::Paused, Still},
+    {"start h", S::Help, Still},
+    {"start h esc", S::Running, Moving},
+    {"start h right esc", S::Running, Moving},
+    {"start p right p right", S::Running, Moving, false, -1, 0, -1, 1},
+    {"start esc", S::GameMenu, Still, true},
+    {"start esc esc", S::Running, Moving},
+    {"start esc p h", S::GameMenu, Still, true},
+    {"start esc menu:resume", S::Running, Moving},
+    {"start esc menu:help esc", S::GameMenu, Still, true},
+    {"start esc menu:highscores", S::Highscores, Still, true, 0},
+    {"start esc menu:highscores w", S::Highscores, Still, true, 1},  // w is up too, yet one page
+    {"start esc menu:highscores shift", S::Highscores, Still, true, 0},
+    {"start esc menu:finish", S::MainMenu},
+    {"start points esc menu:finish", S::NameEntry, Still},
+    {"start lost", S::Lost, Moving},
+    {"start lost won", S::Lost, Moving},
+    {"start lost esc", S::MainMenu},
+    {"start points lost esc", S::NameEntry, Still},
+    {"start won esc", S::MainMenu},
+    {"start points won esc esc", S::MainMenu},
+    {"start points won esc enter", S::MainMenu, NoWorld, false, -1, 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Flow, GameStatesGLTest, ::testing::ValuesIn(rows));
+
+TEST_F(GameFlowGLTest, TheDifficultyEntryCyclesTheLevelsAndAGameStartsOnTheOneShown)
 {
-    for (const char* level : {"Medium", "Hard", "Impossible", "Easy"}) {
+    for (const std::string level : {"Medium", "Hard", "Impossible", "Easy", "Medium", "Hard"}) {
         choose("difficulty");
-        EXPECT_EQ(game->getMainMenu()->getEntries()[1]->getText(), std::string("Difficulty of next game:\n") + level);
+        EXPECT_EQ(game->getMainMenu()->getEntries()[1]->getText(), "Difficulty of next game:\n" + level);
     }
-    EXPECT_EQ(game->getSelectedLevel(), 0);
-}
-
-TEST_F(GameFlowGLTest, ScreensOfTheMainMenuAndBack)
-{
-    press('h');
-    EXPECT_EQ(game->getState(), GameState::MainMenu) << "H does nothing in the main menu";
-
-    choose("help");
-    EXPECT_EQ(game->getState(), GameState::Help);
-    EXPECT_FALSE(game->getMainMenu()->isActive());
-    press('x');
-    game->mouseButtonPressed(GLUT_RIGHT_BUTTON, Pointer{});
-    EXPECT_EQ(game->getHelpScreen().page(), 0) << "pages 1, 2, 1";
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::MainMenu);
-    EXPECT_TRUE(game->getMainMenu()->isActive());
-
-    choose("difficulty");
-    choose("highscores");
-    EXPECT_EQ(game->getState(), GameState::Highscores);
-    EXPECT_EQ(game->getHighscoreScreen().shownLevel(), 1) << "the selected level's table";
-    dispatchSpecialKeyPressed(GLUT_KEY_F7);
-    EXPECT_EQ(game->getHighscoreScreen().shownLevel(), 2);
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::MainMenu);
-
-    choose("credits");
-    EXPECT_EQ(game->getState(), GameState::Credits);
-    press('q');
-    EXPECT_EQ(game->getState(), GameState::Credits);
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::MainMenu);
-    EXPECT_EQ(platform.exitStatus, -1);
-}
-
-TEST_F(GameFlowGLTest, EscapeAndExitEndTheProgramFromTheMainMenu)
-{
-    press(escape);
-    EXPECT_EQ(platform.exitStatus, 0);
-    platform.exitStatus = -1;
-    choose("exit");
-    EXPECT_EQ(platform.exitStatus, 0);
-}
-
-TEST_F(GameFlowGLTest, AGameStartsOnTheSelectedLevel)
-{
-    choose("difficulty");
-    choose("difficulty");  // Hard
     startGame();
-    EXPECT_EQ(game->getMainMenu(), nullptr);
-    ASSERT_NE(game->getWorld(), nullptr);
-    EXPECT_EQ(GameManager::currentLevel().asteroidCounts[0].count, 12);
-    EXPECT_FALSE(game->getTimer().isPaused());
-    EXPECT_EQ(game->getScore(), 0);
-    EXPECT_TRUE(menuMusic().isPaused()) << "the menu music fades out";
-    EXPECT_FALSE(backgroundMusic().isPaused());
-    EXPECT_FALSE(platform.systemCursorVisible) << "the game is flown with the crosshair";
+    Level hard;
+    selectLevel(hard, "Hard");
+    EXPECT_EQ(GameManager::currentLevel().shipLife, hard.shipLife);
 }
 
-TEST_F(GameFlowGLTest, PauseHelpAndTheInGameMenu)
-{
-    startGame();
-    press('p');
-    EXPECT_EQ(game->getState(), GameState::Paused);
-    EXPECT_TRUE(game->getTimer().isPaused());
-    press('H');
-    EXPECT_EQ(game->getState(), GameState::Help);
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::Paused) << "help opened from a pause returns to it";
-    press('P');
-    EXPECT_EQ(game->getState(), GameState::Running);
-
-    press('h');
-    EXPECT_TRUE(game->getTimer().isPaused());
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::Running);
-    EXPECT_FALSE(game->getTimer().isPaused()) << "game time goes on from where it stopped";
-
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::GameMenu);
-    ASSERT_NE(game->getGameMenu(), nullptr);
-    press('p');
-    press('h');
-    EXPECT_EQ(game->getState(), GameState::GameMenu) << "P and H do nothing in the in-game menu";
-    choose("help");
-    EXPECT_EQ(game->getState(), GameState::Help);
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::GameMenu);
-    choose("highscores");
-    EXPECT_EQ(game->getState(), GameState::Highscores);
-    EXPECT_EQ(game->getHighscoreScreen().shownLevel(), 0) << "the game's own level";
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::GameMenu);
-    choose("resume");
-    EXPECT_EQ(game->getState(), GameState::Running);
-    EXPECT_EQ(game->getGameMenu(), nullptr);
-    press(escape);
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::Running) << "ESC closes the in-game menu too";
-}
-
-TEST_F(GameFlowGLTest, TheFirstGameOverWinsAndPointsAfterItAreLost)
-{
-    startGame();
-    game->addScore(2.7);
-    EXPECT_EQ(game->getScore(), 200) << "whole points times the score factor";
-    game->gameEventOccurred(GameLost);
-    EXPECT_EQ(game->getState(), GameState::Lost);
-    game->gameEventOccurred(GameWon);
-    EXPECT_EQ(game->getMessage().getText(), "GAME OVER\nYou lost the game!");
-    EXPECT_TRUE(game->getMessage().isVisible());
-    game->addScore(5);
-    EXPECT_EQ(game->getScore(), 200);
-    EXPECT_TRUE(backgroundMusic().isPaused());
-    EXPECT_FALSE(loseJingle().isPaused());
-}
-
-TEST_F(GameFlowGLTest, HelpInAGameHoldsTheWeaponsAsAPauseDoes)
-{
-    startGame();
-    game->frame();  // the rails are ready once placed
-    SpaceShip* ship = game->getWorld()->getWorld()->getShip();
-    press('h');
-    dispatchMouseButtonPressed(GLUT_RIGHT_BUTTON, Pointer{});
-    dispatchMouseButtonPressed(GLUT_MIDDLE_BUTTON, Pointer{});
-    EXPECT_EQ(Rocket::registry().size(), 0u);
-    EXPECT_FALSE(ship->getLaserGun()->isFiring());
-    press(escape);
-    dispatchMouseButtonPressed(GLUT_RIGHT_BUTTON, Pointer{});
-    EXPECT_EQ(Rocket::registry().size(), 1u) << "a rocket goes once the game runs again";
-    EXPECT_FALSE(game->getWorld()->isPaused());
-    EXPECT_TRUE(ship->getLaserGun()->isFiring()) << "the button still held charges the laser on return";
-}
-
-TEST_F(GameFlowGLTest, ANewHighscoreIsEnteredByName)
-{
-    startGame();
-    game->addScore(3);
-    game->gameEventOccurred(GameWon);
-    press(escape);
-    ASSERT_EQ(game->getState(), GameState::NameEntry);
-    EXPECT_TRUE(platform.keyRepeat) << "typing repeats held keys";
-    press(8);  // backspace on an empty name
-    for (char c : std::string("Captain Rubblestorm The Great")) press(static_cast<unsigned char>(c));
-    EXPECT_EQ(game->getNameField().getText(), "Captain Rubblestorm ") << "at most 20 characters";
-    press(8);
-    press('!');
-    press(13);
-    EXPECT_EQ(game->getState(), GameState::MainMenu);
-    EXPECT_FALSE(platform.keyRepeat);
-    EXPECT_EQ(game->getWorld(), nullptr) << "the world goes with the return to the main menu";
-    const auto& easy = game->getHighscoreTable().entries(0);
-    ASSERT_EQ(easy.size(), 1u);
-    EXPECT_EQ(easy[0].name, "Captain Rubblestorm!");
-    EXPECT_EQ(easy[0].score, 300);
-    EXPECT_TRUE(std::filesystem::exists("highscores.dat"));
-}
-
-TEST_F(GameFlowGLTest, FinishingAGame)
-{
-    startGame();
-    press(escape);
-    choose("finish");
-    EXPECT_EQ(game->getState(), GameState::MainMenu) << "no points, no name entry";
-    EXPECT_FALSE(menuMusic().isPaused());
-
-    startGame();
-    game->addScore(1);
-    press(escape);
-    choose("finish");
-    ASSERT_EQ(game->getState(), GameState::NameEntry);
-    EXPECT_NE(game->getWorld(), nullptr) << "kept behind the name entry";
-    press(escape);
-    EXPECT_EQ(game->getState(), GameState::MainMenu);
-    EXPECT_TRUE(game->getHighscoreTable().entries(0).empty()) << "ESC skips the entry";
-}
-
-TEST_F(GameFlowGLTest, AnEmptiedNameIsUnknownAndTheFieldOffersTheLastTypedOne)
-{
-    const std::pair<std::string, std::string> offeredAndTyped[] = {{"", "Ann"}, {"Ann", ""}, {"Ann", "Bob"}};
-    for (const auto& [offered, typed] : offeredAndTyped) {
-        startGame();
-        game->addScore(1);
-        game->gameEventOccurred(GameLost);
-        press(escape);
-        ASSERT_EQ(game->getState(), GameState::NameEntry);
-        EXPECT_EQ(game->getNameField().getText(), offered) << "before " << typed;
-        while (!game->getNameField().getText().empty()) press(8);
-        for (char c : typed) press(static_cast<unsigned char>(c));
-        press(13);
-    }
-    std::vector<std::string> names;
-    for (const HighscoreEntry& entry : game->getHighscoreTable().entries(0)) names.push_back(entry.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Ann", "unknown", "Bob"}));
-}
-
-TEST_F(GameFlowGLTest, VolumeKeysActOnTheMusicThatPlays)
+// Music keys act on the music that plays, pieces only while a game runs; a game over stops the
+// background music for its jingle, and points after it are lost.
+TEST_F(GameFlowGLTest, MusicKeysAndTheGameOver)
 {
     press('5');
     EXPECT_NEAR(menuMusic().getVolume(), 5.0 / 9.0 * 255.0, 1e-3) << "the menu music in the menus";
-    dispatchKeyPressed('+');
-    EXPECT_TRUE(menuMusic().isAdjusting());
-    dispatchKeyPressed('-');
-    EXPECT_FALSE(menuMusic().isAdjusting()) << "both keys together stop the ramp";
-    dispatchKeyReleased('-');
-    dispatchKeyReleased('=');  // '+' let go after Shift
-    EXPECT_FALSE(menuMusic().isAdjusting());
 
     startGame();
     press('9');
     EXPECT_NEAR(backgroundMusic().getVolume(), 255.0, 1e-3) << "the background music in a game";
-}
+    const int piece = backgroundMusic().currentIndex();
+    const int other = (piece + 1) % 3;
+    press('p');
+    game->specialKeyPressed(GLUT_KEY_F1 + other);
+    EXPECT_EQ(backgroundMusic().currentIndex(), piece) << "not while paused";
+    // The menu music fades out on real time, while the game's clock stands.
+    for (int frame = 0; frame < 180; ++frame) game->frame();
+    EXPECT_EQ(menuMusic().getCurrentVolume(), 0.0f);
+    press('p');
+    game->specialKeyPressed(GLUT_KEY_F1 + other);
+    EXPECT_EQ(backgroundMusic().currentIndex(), other);
 
-TEST_F(GameFlowGLTest, TheWorldAdvancesOnlyWhileTheGameRunsOrShowsItsEnd)
-{
-    startGame();
-    game->frame();
-    press('p');
-    const double pausedAt = game->getTimer().getElapsed();
-    const std::uint64_t pausedWorld = game->worldChecksum();
-    for (int i = 0; i < 3; ++i) game->frame();
-    EXPECT_EQ(game->getTimer().getElapsed(), pausedAt);
-    EXPECT_EQ(game->worldChecksum(), pausedWorld);
-    press('p');
+    game->addScore(2.7);
+    EXPECT_EQ(game->getScore(), 200) << "whole points times the score factor";
     game->gameEventOccurred(GameLost);
-    const std::uint64_t lostWorld = game->worldChecksum();
-    game->frame();
-    EXPECT_EQ(game->getState(), GameState::Lost);
-    EXPECT_NE(game->worldChecksum(), lostWorld) << "the world keeps moving behind the message";
+    EXPECT_EQ(game->getMessage().getText(), "GAME OVER\nYou lost the game!");
+    game->addScore(5);
+    EXPECT_EQ(game->getScore(), 200);
+    EXPECT_TRUE(backgroundMusic().isPaused());
+    EXPECT_FALSE(loseJingle().isPaused());
+    game->specialKeyPressed(GLUT_KEY_F1 + piece);
+    EXPECT_EQ(backgroundMusic().currentIndex(), other) << "no piece is chosen after the game ended";
 }
 
-namespace {
 // Input as the window hands it over: it takes effect in the next frame.
 void send(GameManager& game, InputEvent::Kind kind, int code, int x = 0, int y = 0)
 {
@@ -284,105 +197,19 @@ void send(GameManager& game, InputEvent::Kind kind, int code, int x = 0, int y =
     game.frame();
 }
 
-void clickOn(GameManager& game, const MenuEntry& entry)
-{
-    const Viewport viewport = Viewport::current();
-    const int x = static_cast<int>(entry.getX() * viewport.width);
-    const int y = static_cast<int>((1.0 - entry.getY()) * viewport.height);
-    send(game, InputEvent::PointerMove, 0, x, y);
-    send(game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, x, y);
-    send(game, InputEvent::ButtonUp, GLUT_LEFT_BUTTON, x, y);
-}
-
-// A few seconds of flying, firing and pausing, then the game finished from the in-game menu.
-void flyAndFinish(GameManager& game)
-{
-    send(game, InputEvent::KeyDown, 'w');
-    send(game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, 300, 200);
-    for (int frame = 0; frame < 120; ++frame) send(game, InputEvent::PointerMove, 0, 300 + frame, 200 + frame / 2);
-    send(game, InputEvent::KeyDown, 'p');
-    send(game, InputEvent::KeyDown, 'p');
-    send(game, InputEvent::ButtonDown, GLUT_RIGHT_BUTTON, 320, 240);
-    for (int frame = 0; frame < 60; ++frame) game.frame();
-    send(game, InputEvent::KeyDown, escape);
-    clickOn(game, *game.getGameMenu()->getEntries()[3]);  // "Finish the game"
-}
-
-std::optional<ReplaySummary> playBack(GameManager& game, const Replay& replay, std::string& failure)
-{
-    std::optional<ReplaySummary> played;
-    game.playReplay(replay, true, [&](const ReplaySummary& summary, const std::string& why) {
-        played = summary;
-        failure = why;
-    });
-    while (game.isPlayingBack()) game.frame();
-    return played;
-}
-}  // namespace
-
-TEST_F(GameFlowGLTest, InAGameEveryKeyTurnsOnePageAndAModifierNone)
-{
-    using E = InputEvent;
-    const auto stroke = [](E::Kind down, int code) { return std::vector<E>{{down, code}, {E::Kind(down + 1), code}}; };
-    std::vector<std::pair<std::vector<E>, int>> strokesAndPages;
-    for (unsigned char key : {'w', 'a', 's', 'd', 'x'}) strokesAndPages.push_back({stroke(E::KeyDown, key), 1});
-    for (int key : {GLUT_KEY_UP, GLUT_KEY_DOWN, GLUT_KEY_LEFT, GLUT_KEY_RIGHT, GLUT_KEY_F7})
-        strokesAndPages.push_back({stroke(E::SpecialDown, key), 1});
-    for (int key = GLUT_KEY_SHIFT_L; key <= GLUT_KEY_SUPER_R; ++key)
-        strokesAndPages.push_back({stroke(E::SpecialDown, key), 0});
-    strokesAndPages.push_back({stroke(E::SpecialDown, GLUT_KEY_NUM_LOCK), 0});
-    strokesAndPages.push_back({{{E::SpecialDown, GLUT_KEY_SHIFT_L}, {E::KeyDown, 'W'}, {E::KeyUp, 'w'}}, 1});
-
-    startGame();
-    send(*game, E::KeyDown, escape);
-    choose("highscores");
-    for (const auto& [events, pages] : strokesAndPages) {
-        const int before = game->getHighscoreScreen().shownLevel();
-        for (const E& event : events) send(*game, event.kind, event.code);
-        EXPECT_EQ(game->getHighscoreScreen().shownLevel(), (before + pages) % 4) << "key " << events[0].code;
-    }
-}
-
-TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWent)
-{
-    game->fixSeed(5);
-    startGame();
-    flyAndFinish(*game);
-    ASSERT_EQ(game->getState(), GameState::MainMenu);
-    const Replay recorded = readReplay("last.replay");
-    ASSERT_TRUE(recorded.end) << "completed at the return to the main menu";
-    EXPECT_EQ(*recorded.end, game->getLastSummary());
-    EXPECT_EQ(recorded.start.seed, 5u);
-
-    std::string failure;
-    EXPECT_EQ(playBack(*game, recorded, failure), recorded.end);
-    EXPECT_EQ(failure, "");
-    EXPECT_EQ(game->getState(), GameState::MainMenu);
-    EXPECT_EQ(readReplay("last.replay"), recorded) << "playback records nothing";
-
-    Replay diverging = recorded;
-    for (ReplayRun& run : diverging.runs)
-        if (run.frame.checksum) run.frame.checksum = *run.frame.checksum + 1;
-    EXPECT_NE(playBack(*game, diverging, failure), recorded.end);
-    EXPECT_NE(failure.find("diverged"), std::string::npos) << failure;
-    EXPECT_EQ(game->getState(), GameState::MainMenu);
-    EXPECT_EQ(game->getWorld(), nullptr);
-}
-
-TEST_F(GameFlowGLTest, AMessageHoldsTheGameAndItsDismissalGoesNowhereElse)
+TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWentWithoutItsMessages)
 {
     MessageQueue& messages = MessageQueue::forPlayer();
-    game->fixSeed(7);
+    game->fixSeed(5);
     startGame();
     for (int frame = 0; frame < 30; ++frame) send(*game, InputEvent::PointerMove, 0, 300 + frame, 200);
+    // A message holds the game, and the input that dismisses it goes nowhere else.
     messages.push("Error", "first");
     messages.push("Error", "second");
     game->frame();
     const double heldAt = game->getTimer().getElapsed();
-    EXPECT_EQ(game->getMessageBox().title().getText(), "Error");
     send(*game, InputEvent::KeyDown, 'p');
     send(*game, InputEvent::KeyUp, 'p');
-    send(*game, InputEvent::PointerMove, 0, 400, 300);
     EXPECT_EQ(game->getMessageBox().text().getText(), "second");
     EXPECT_EQ(game->getTimer().getElapsed(), heldAt) << "the world stood still";
     send(*game, InputEvent::ButtonDown, GLUT_RIGHT_BUTTON, 320, 240);
@@ -390,59 +217,98 @@ TEST_F(GameFlowGLTest, AMessageHoldsTheGameAndItsDismissalGoesNowhereElse)
     EXPECT_FALSE(game->getMessageBox().isVisible());
     EXPECT_EQ(game->getState(), GameState::Running) << "P dismissed the first message only";
     EXPECT_EQ(Rocket::registry().size(), 0u) << "the click dismissed the second only";
-    EXPECT_GT(game->getTimer().getElapsed(), heldAt);
-    flyAndFinish(*game);
-
-    // The recording holds the game as it went on, so playback needs no box; one raised then
-    // waits for the end.
+    // A few seconds of flying, firing and pausing, then the game finished from the in-game menu.
+    send(*game, InputEvent::KeyDown, 'w');
+    send(*game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, 300, 200);
+    for (int frame = 0; frame < 120; ++frame) send(*game, InputEvent::PointerMove, 0, 300 + frame, 200 + frame / 2);
+    send(*game, InputEvent::KeyDown, 'p');
+    send(*game, InputEvent::KeyDown, 'p');
+    send(*game, InputEvent::ButtonDown, GLUT_RIGHT_BUTTON, 320, 240);
+    for (int frame = 0; frame < 60; ++frame) game->frame();
+    send(*game, InputEvent::KeyDown, escape);
+    choose("finish");
+    game->frame();  // completes the recording
+    ASSERT_EQ(game->getState(), GameState::MainMenu);
     const Replay recorded = readReplay("last.replay");
+    ASSERT_TRUE(recorded.end) << "completed at the return to the main menu";
+    EXPECT_EQ(*recorded.end, game->getLastSummary());
+    EXPECT_EQ(recorded.start.seed, 5u);
+
+    // A message raised during a playback waits for its end.
     messages.push("Error", "later");
-    game->playReplay(recorded, true);
+    std::optional<ReplaySummary> played;
+    std::string failure;
+    const auto onEnd = [&](const ReplaySummary& summary, const std::string& why) {
+        played = summary;
+        failure = why;
+    };
+    game->playReplay(recorded, true, onEnd);
     game->frame();
     EXPECT_FALSE(game->getMessageBox().isVisible());
     while (game->isPlayingBack()) game->frame();
-    EXPECT_EQ(game->getLastSummary(), *recorded.end);
+    EXPECT_EQ(played, recorded.end);
+    EXPECT_EQ(failure, "");
     EXPECT_EQ(game->getMessageBox().text().getText(), "later");
     send(*game, InputEvent::KeyDown, 'x');
-    EXPECT_TRUE(messages.isEmpty());
-}
+    EXPECT_EQ(game->getState(), GameState::MainMenu);
+    EXPECT_EQ(readReplay("last.replay"), recorded) << "playback records nothing";
 
-TEST_F(GameFlowGLTest, AGameInTheTableKeepsItsReplayAndPlaybackWritesNoTable)
-{
-    for (int points : {1, 2}) {
-        startGame();
-        game->addScore(points);
-        game->gameEventOccurred(GameWon);
-        send(*game, InputEvent::KeyDown, escape);
-        send(*game, InputEvent::KeyDown, 13);
-    }
-    const Replay second = readReplay("last.replay");
-    EXPECT_EQ(readReplay("replays/easy-1.replay"), second) << "the better game first";
-    EXPECT_TRUE(std::filesystem::exists("replays/easy-2.replay"));
+    Replay diverging = recorded;
+    for (ReplayRun& run : diverging.runs)
+        if (run.frame.checksum) run.frame.checksum = *run.frame.checksum + 1;
+    game->playReplay(diverging, true, onEnd);
+    while (game->isPlayingBack()) game->frame();
+    EXPECT_NE(played, recorded.end);
+    EXPECT_NE(failure.find("diverged"), std::string::npos) << failure;
+    EXPECT_EQ(game->getWorld(), nullptr);
 
-    std::filesystem::remove("highscores.dat");
-    std::string failure;
-    playBack(*game, second, failure);
-    EXPECT_FALSE(std::filesystem::exists("highscores.dat")) << "the replay answers whether its score qualified";
-    EXPECT_EQ(readReplay("replays/easy-1.replay"), second);
-}
-
-TEST_F(GameFlowGLTest, DuringPlaybackOnlyPAndEscapeAct)
-{
-    game->fixSeed(6);
-    startGame();
-    flyAndFinish(*game);
-    const Replay recorded = readReplay("last.replay");
+    // Live input does not reach a game played back; ESC ends the playback.
     game->playReplay(recorded, false);
-    ASSERT_TRUE(game->isPlayingBack());
     send(*game, InputEvent::KeyDown, 'h');
     send(*game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, 10, 10);
-    EXPECT_EQ(game->getState(), GameState::Running) << "live input does not reach the game";
+    EXPECT_EQ(game->getState(), GameState::Running);
     send(*game, InputEvent::KeyDown, escape);
     EXPECT_FALSE(game->isPlayingBack());
     EXPECT_EQ(game->getState(), GameState::MainMenu);
-
     EXPECT_FALSE(game->playReplay("no-such.replay", true));
-    EXPECT_EQ(game->getState(), GameState::MainMenu);
-    EXPECT_NE(platform.lastMessage.find("no-such.replay"), std::string::npos);
 }
+
+TEST_F(GameFlowGLTest, ANameIsTypedIntoTheTableTheNextEntryOffersItAndTheGameKeepsItsReplay)
+{
+    const std::string emptied(20, '\b');
+    const struct {
+        std::string typed, offered;
+    } entries[] = {
+        {"\bCaptain Rubblestorm The Great\b!", ""},  // at most 20 characters
+        {emptied, "Captain Rubblestorm!"},
+        {emptied + "Bob", "Captain Rubblestorm!"},
+        {"", "Bob"},
+    };
+    for (const auto& [typed, offered] : entries) {
+        startGame();
+        game->addScore(1);
+        game->gameEventOccurred(GameLost);
+        press(escape);
+        ASSERT_EQ(game->getState(), GameState::NameEntry);
+        EXPECT_TRUE(platform.keyRepeat) << "typing repeats held keys";
+        EXPECT_EQ(game->getNameField().getText(), offered) << "before " << typed;
+        for (char c : typed) press(static_cast<unsigned char>(c));
+        press(13);
+        EXPECT_FALSE(platform.keyRepeat);
+        game->frame();  // completes the recording
+    }
+    std::vector<std::string> names;
+    for (const HighscoreEntry& entry : game->getHighscoreTable().entries(0)) names.push_back(entry.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Captain Rubblestorm!", "unknown", "Bob", "Bob"}));
+
+    // Each game keeps its replay at its rank, and playing one back writes no table.
+    const Replay last = readReplay("last.replay");
+    EXPECT_EQ(readReplay("replays/easy-4.replay"), last);
+    std::filesystem::remove("highscores.dat");
+    game->playReplay(last, true);
+    while (game->isPlayingBack()) game->frame();
+    EXPECT_FALSE(std::filesystem::exists("highscores.dat"));
+    EXPECT_EQ(readReplay("replays/easy-4.replay"), last);
+}
+
+}  // namespace

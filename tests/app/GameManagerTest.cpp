@@ -2,35 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/ErrorReport.h"
 #include "app/PerformanceTimer.h"
-#include "scene/Platform.h"
-
-TEST(GameManagerTest, GetInstanceBeforeInitializeIsReportedByTheEntryPoint)
-{
-    std::ostringstream out;
-    runReportingErrors([] { GameManager::getInstance(); }, out);
-    EXPECT_EQ(out.str(), "exception caught!\n   GameManager not yet initialized\n");
-
-    std::ostringstream unknown;
-    runReportingErrors([] { throw 42; }, unknown);
-    EXPECT_EQ(unknown.str(), "Unknown object caught!\n");
-}
-
-TEST(GameManagerTest, InitializeCreatesOneSingletonWithItsWindow)
-{
-    int argc = 1;
-    char name[] = "rubblestorm";
-    char* argv[] = {name, nullptr};
-    GameManager::initialize(&argc, argv);
-    GameManager* first = GameManager::getInstance();
-    GameManager::initialize(&argc, argv);
-    EXPECT_EQ(GameManager::getInstance(), first);
-    auto& platform = static_cast<NullPlatform&>(Platform::get());
-    EXPECT_TRUE(platform.windowCreated);
-}
 
 TEST(GameManagerTest, TimerStandsStillWhilePaused)
 {

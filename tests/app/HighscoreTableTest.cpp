@@ -3,147 +3,103 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "tests/support/RecordingPlatform.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
-class HighscoreTableTest : public ::testing::Test {
-protected:
-    void write(const std::string& content) const { std::ofstream(path, std::ios::binary) << content; }
-    static std::string read(const std::string& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    TemporaryFolder folder;
-    std::string path = folder.file("highscores.dat");
-};
-}  // namespace
-
-TEST_F(HighscoreTableTest, WritesTheDocumentedFormat)
+std::string textOf(const std::string& file)
 {
-    HighscoreTable table(path, 4);
-    table.add(0, 300, "Ann");
-    table.add(2, 100, "Cy");
-    table.add(0, 500, "Bob");
-    EXPECT_EQ(read(path), "Bob\n500\nAnn\n300\n\n\nCy\n100\n\n\n");
-    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
-
-    HighscoreTable again(path, 4);
-    ASSERT_EQ(again.entries(0).size(), 2u);
-    EXPECT_EQ(again.entries(0)[0].name, "Bob");
-    EXPECT_EQ(again.entries(2)[0].score, 100);
-    EXPECT_TRUE(again.entries(1).empty());
+    const auto bytes = readFile(file);
+    return {bytes.begin(), bytes.end()};
 }
 
-TEST_F(HighscoreTableTest, QualificationAndRanking)
+// Every level of a table as the screens show it: "name score," per entry, "|" after each level.
+std::string shown(HighscoreTable& table)
 {
-    HighscoreTable table(path, 4);
+    std::string text;
+    for (int level = 0; level < 4; ++level) {
+        for (const HighscoreEntry& entry : table.entries(level))
+            text += entry.name + " " + std::to_string(entry.score) + ",";
+        text += "|";
+    }
+    return text;
+}
+}  // namespace
+
+TEST(HighscoreTableTest, QualificationAndRanking)
+{
+    const TemporaryFolder folder;
+    HighscoreTable table(folder.file("highscores.dat"), 4);
     EXPECT_FALSE(table.qualifies(1, 0));
-    EXPECT_TRUE(table.qualifies(1, 1));
     for (int i = 0; i < 10; ++i) EXPECT_EQ(table.add(1, 500 + 10 * i, "p" + std::to_string(i)), 1);
     EXPECT_FALSE(table.qualifies(1, 500)) << "equal to the tenth does not qualify for a full list";
     EXPECT_TRUE(table.qualifies(1, 501));
     EXPECT_EQ(table.add(1, 550, "late"), 6) << "the rank where it landed, after the equal score";
     EXPECT_EQ(table.add(1, 510, "tied with the last"), 0);
-    EXPECT_EQ(table.add(7, 1000, "nowhere"), 0);
+    EXPECT_FALSE(table.qualifies(7, 1000)) << "no such level";
     const auto& list = table.entries(1);
     ASSERT_EQ(list.size(), 10u);
-    EXPECT_EQ(list[4].name, "p5") << "an equal score goes after the earlier one";
-    EXPECT_EQ(list[5].name, "late");
+    EXPECT_EQ(list[5].name, "late") << "an equal score goes after the earlier one";
     EXPECT_EQ(list.back().score, 510) << "the lowest fell out";
-    EXPECT_FALSE(table.qualifies(7, 1000)) << "no such level";
 }
 
-TEST_F(HighscoreTableTest, UnsortedAndOverlongLevelsLoadAsTheTenBest)
+TEST(HighscoreTableTest, NamesAreStoredAsTheyReadBack)
 {
-    std::string content;
-    for (int score : {5, 90, 40, 120, 7, 66, 1, 300, 80, 12, 45, 2})
-        content += "n" + std::to_string(score) + "\n" + std::to_string(score) + "\n";
-    write(content + "\n");
+    const TemporaryFolder folder;
+    const std::string path = folder.file("highscores.dat");
     HighscoreTable table(path, 4);
-    const auto& list = table.entries(0);
-    ASSERT_EQ(list.size(), 10u);
-    EXPECT_EQ(list.front().score, 300);
-    EXPECT_EQ(list.back().score, 5);
-    EXPECT_TRUE(table.entries(3).empty()) << "the file ended after the first level";
-    EXPECT_EQ(read(path).substr(0, 9), "n300\n300\n") << "rewritten in its normal form";
-    EXPECT_FALSE(std::filesystem::exists(path + ".damaged")) << "nothing was lost";
-}
+    table.add(0, 300, "Ann");
+    table.add(2, 100, "Cy");
+    table.add(0, 500, "Bob");
+    EXPECT_EQ(textOf(path), "Bob\n500\nAnn\n300\n\n\nCy\n100\n\n\n");
 
-TEST_F(HighscoreTableTest, ADamagedFileKeepsWhatWasReadAndTheRestAside)
-{
-    const RecordingPlatform platform;
-    const std::string damaged = "Ann\n400\nBob\n300 \nCy\n200\n\n";
-    write(damaged);
-    HighscoreTable table(path, 4);
-    ASSERT_EQ(table.entries(0).size(), 2u) << "reading ends after the score followed by a space";
-    EXPECT_EQ(table.entries(0)[1].name, "Bob");
-    EXPECT_EQ(read(path + ".damaged"), damaged) << "the unreadable rest is not lost for good";
-
-    write("Dee\nlots\n");  // a score that is not a number
-    HighscoreTable other(path, 4);
-    EXPECT_TRUE(other.entries(0).empty());
-    EXPECT_EQ(read(path + ".damaged.1"), "Dee\nlots\n") << "an older copy is not overwritten";
-
-    write(std::string(150, 'x') + "\n10\n");  // a name too long for the table
-    HighscoreTable third(path, 4);
-    EXPECT_TRUE(third.entries(0).empty());
-    EXPECT_TRUE(std::filesystem::exists(path + ".damaged.2"));
-
-    // Nothing of it was readable, yet it was replaced: the next start finds a sound file and
-    // makes no further copy.
-    HighscoreTable fourth(path, 4);
-    EXPECT_TRUE(fourth.entries(0).empty());
-    EXPECT_FALSE(std::filesystem::exists(path + ".damaged.3"));
-    ASSERT_EQ(platform.messages.size(), 3u) << "the player is told of each copy in the window";
-    EXPECT_NE(platform.messages[2].find(path + ".damaged.2"), std::string::npos);
-}
-
-TEST_F(HighscoreTableTest, NamesThatWouldNotReadBack)
-{
-    HighscoreTable table(path, 4);
+    // An empty name would end the level early, a line break would split the name, and a line
+    // too long would stop the reading of the whole file at the next start.
     table.add(3, 900, "");
-    table.add(3, 800, "Eve");
-    HighscoreTable again(path, 4);
-    ASSERT_EQ(again.entries(3).size(), 2u) << "an empty name would end the level early";
-    EXPECT_EQ(again.entries(3)[0].name, "unknown");
-
-    // A line break would split the name or end it early, and a line too long would stop the
-    // reading of the whole file at the next start.
     table.add(1, 700, "Hal\r");
     table.add(1, 600, "Ida\nSecond line");
     table.add(1, 500, std::string(150, 'y'));
     table.add(1, 400, "\nJo");
-    HighscoreTable breaks(path, 4);
-    ASSERT_EQ(breaks.entries(1).size(), 4u);
-    EXPECT_EQ(breaks.entries(1)[0].name, "Hal");
-    EXPECT_EQ(breaks.entries(1)[1].name, "Ida");
-    EXPECT_EQ(breaks.entries(1)[2].name, std::string(99, 'y'));
-    EXPECT_EQ(breaks.entries(1)[3].name, "unknown");
-    EXPECT_EQ(breaks.entries(3).size(), 2u) << "the levels after the long name were read too";
-    EXPECT_FALSE(std::filesystem::exists(path + ".damaged"));
+    const std::string expected =
+        "Bob 500,Ann 300,|Hal 700,Ida 600," + std::string(99, 'y') + " 500,unknown 400,|Cy 100,|unknown 900,|";
+    EXPECT_EQ(shown(table), expected);
+    HighscoreTable again(path, 4);
+    EXPECT_EQ(shown(again), expected);
 
-    write("Fay\r\n70\r\n\r\nGil\r\r\n20\r\n\r\n");
-    HighscoreTable windows(path, 4);
-    ASSERT_EQ(windows.entries(0).size(), 1u);
-    EXPECT_EQ(windows.entries(0)[0].name, "Fay");
-    ASSERT_EQ(windows.entries(1).size(), 1u);
-    EXPECT_EQ(windows.entries(1)[0].name, "Gil") << "a file converted twice";
-    HighscoreTable reread(path, 4);
-    EXPECT_EQ(reread.entries(1)[0].name, "Gil") << "the name reads back the same after the rewrite";
+    HighscoreTable unwritable(folder.file("missing/highscores.dat"), 4);
+    unwritable.add(0, 10, "Gus");
+    EXPECT_EQ(shown(unwritable), "Gus 10,||||") << "a failed save keeps the table in memory";
 }
 
-TEST_F(HighscoreTableTest, AFailedSaveKeepsTheTableInMemory)
+TEST(HighscoreTableTest, AFileIsReadAsFarAsItGoesAndTheRestKeptAside)
 {
-    HighscoreTable table((folder.path() / "missing" / "highscores.dat").string(), 4);
-    table.add(0, 10, "Gus");
-    ASSERT_EQ(table.entries(0).size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
+    std::string unsorted;
+    for (int score : {5, 90, 40, 120, 7, 66, 1, 300, 80, 12, 45, 2})
+        unsorted += "n" + std::to_string(score) + "\n" + std::to_string(score) + "\n";
+    const struct {
+        std::string content, shown, copy;  // the file, the table read, the damaged file's copy
+    } loads[] = {
+        {unsorted + "\n", "n300 300,n120 120,n90 90,n80 80,n66 66,n45 45,n40 40,n12 12,n7 7,n5 5,||||", ""},
+        {"Fay\r\n70\r\n\r\nGil\r\r\n20\r\n\r\n", "Fay 70,|Gil 20,|||", ""},  // converted twice
+        {"Ann\n400\nBob\n300 \nCy\n200\n\n", "Ann 400,Bob 300,||||", ".damaged"},
+        {"Dee\nlots\n", "||||", ".damaged.1"},  // an older copy is not overwritten
+        {std::string(150, 'x') + "\n10\n", "||||", ".damaged.2"},
+    };
+    const TemporaryFolder folder;
+    const std::string path = folder.file("highscores.dat");
+    const RecordingPlatform platform;
+    for (const auto& [content, table, copy] : loads) {
+        writeFile(path, {content.begin(), content.end()});
+        HighscoreTable loaded(path, 4);
+        EXPECT_EQ(shown(loaded), table) << textOf(path);
+        if (!copy.empty()) {
+            EXPECT_EQ(textOf(path + copy), content) << "the unreadable rest is not lost for good";
+            EXPECT_NE(platform.lastMessage.find(path + copy), std::string::npos) << "the player is told";
+        }
+        HighscoreTable reread(path, 4);
+        EXPECT_EQ(shown(reread), table) << "rewritten in its normal form, with no further copy";
+    }
+    EXPECT_FALSE(std::filesystem::exists(path + ".damaged.3"));
+    EXPECT_EQ(platform.messages.size(), 3u);
 }

@@ -1,5 +1,4 @@
-// Menus under a GL context (the highlight reads the viewport): layout, highlighting by the
-// pointer and choosing with the left button.
+// Menus under a GL context, as the highlight reads the viewport.
 #include "app/Menu.h"
 
 #include <GL/freeglut_std.h>
@@ -80,62 +79,48 @@ TEST_F(MenuGLTest, EntriesAreCentredWithEqualGaps)
     for (auto& entry : menu->getEntries()) EXPECT_EQ(entry->getX(), 0.5);
 }
 
-TEST_F(MenuGLTest, ThePointerHighlightsTheEntryUnderIt)
-{
-    MenuEntry* help = entries[3];
-    pointAt(0.5, help->getY());
-    EXPECT_EQ(menu->getHighlighted(), help);
-    EXPECT_NEAR(help->getSize(), 0.1 * Menu::highlightGrowth, 1e-12);
-
-    pointAt(0.5 + help->getWidth() / 4, help->getY());  // still inside: nothing changes
-    EXPECT_NEAR(help->getSize(), 0.1 * Menu::highlightGrowth, 1e-12);
-
-    for (int i = 0; i < 5; ++i) {  // in and out again does not make it grow
-        pointAt(0.5, entries[4]->getY());
-        pointAt(0.5, help->getY());
-    }
-    EXPECT_NEAR(help->getSize(), 0.1 * Menu::highlightGrowth, 1e-12);
-    EXPECT_NEAR(entries[4]->getSize(), 0.1, 1e-12);
-
-    pointAt(0.98, help->getY());  // in its band but beside its text
-    EXPECT_EQ(menu->getHighlighted(), nullptr);
-    EXPECT_NEAR(help->getSize(), 0.1, 1e-12);
-}
-
-TEST_F(MenuGLTest, TheSelectSoundPlaysOncePerNewlyHighlightedEntryAndChoice)
+// One sound per entry newly highlighted; only the left button chooses, wherever released.
+TEST_F(MenuGLTest, ThePointerHighlightsAndTheLeftButtonChooses)
 {
     auto counter = std::make_unique<PlayCounter>();
     PlayCounter& sounds = *counter;
     std::unique_ptr<SoundDevice> previous = SoundSystem::useDevice(std::move(counter));
-    pointAt(0.5, entries[3]->getY());
-    pointAt(0.5 + entries[3]->getWidth() / 4, entries[3]->getY());  // moving within it
-    EXPECT_EQ(sounds.plays, 1);
-    pointAt(0.5, entries[4]->getY());
-    EXPECT_EQ(sounds.plays, 2);
-    pointAt(0.98, entries[4]->getY());  // off the text: nothing highlighted, nothing heard
-    pointAt(0.0, 0.0);
-    EXPECT_EQ(sounds.plays, 2);
-    pointAt(0.5, entries[4]->getY());
-    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(0, 0));
-    EXPECT_EQ(sounds.plays, 4) << "highlighted again, then chosen";
-    SoundSystem::useDevice(std::move(previous));
-}
-
-TEST_F(MenuGLTest, OnlyTheLeftButtonChoosesAndTheHighlightDecides)
-{
+    std::vector<double> sizes;
+    for (MenuEntry* entry : entries) sizes.push_back(entry->getSize());
+    const double within = 0.5 + entries[3]->getWidth() / 4, beside = 0.98;
+    const struct {
+        const char* what;
+        double x;
+        int entry, highlighted, plays;
+    } moves[] = {
+        {"onto help", 0.5, 3, 3, 1},
+        {"within help", within, 3, 3, 1},
+        {"onto credits", 0.5, 4, 4, 2},
+        {"back onto help, no bigger", 0.5, 3, 3, 3},
+        {"in the band of help beside its text", beside, 3, -1, 3},
+        {"out of the way", 0.0, 0, -1, 3},
+    };
+    for (const auto& move : moves) {
+        pointAt(move.x, move.x == 0.0 ? 0.0 : entries[move.entry]->getY());
+        const MenuEntry* highlighted = move.highlighted < 0 ? nullptr : entries[move.highlighted];
+        EXPECT_EQ(menu->getHighlighted(), highlighted) << move.what;
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            EXPECT_NEAR(entries[i]->getSize(), sizes[i] * (entries[i] == highlighted ? Menu::highlightGrowth : 1),
+                        1e-12);
+        EXPECT_EQ(sounds.plays, move.plays) << move.what;
+    }
     dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(0, 0));
     EXPECT_TRUE(chooser.chosen.empty()) << "nothing highlighted";
     pointAt(0.5, entries[2]->getY());
     dispatchMouseButtonReleased(GLUT_RIGHT_BUTTON, Pointer::inViewport(0, 0));
     dispatchMouseButtonReleased(GLUT_MIDDLE_BUTTON, Pointer::inViewport(0, 0));
     EXPECT_TRUE(chooser.chosen.empty());
-    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON,
-                                Pointer::inViewport(1, 1));  // where the release happens does not count
+    dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(1, 1));
     EXPECT_EQ(chooser.chosen, std::vector<std::string>{"highscores"});
-}
+    EXPECT_EQ(sounds.plays, 5) << "once more when chosen";
+    SoundSystem::useDevice(std::move(previous));
 
-TEST_F(MenuGLTest, AHiddenMenuIgnoresTheMouseAndTheListenerMayDeleteIt)
-{
+    pointAt(0.0, 0.0);
     menu->hide();
     EXPECT_FALSE(entries[0]->isVisible());
     pointAt(0.5, entries[0]->getY());
@@ -143,9 +128,10 @@ TEST_F(MenuGLTest, AHiddenMenuIgnoresTheMouseAndTheListenerMayDeleteIt)
     menu->show();  // looks where the pointer rests at once
     EXPECT_EQ(menu->getHighlighted(), entries[0]);
 
+    // The listener may delete the menu as it chooses.
     chooser.deleteOnChoice = true;
     dispatchMouseButtonReleased(GLUT_LEFT_BUTTON, Pointer::inViewport(0, 0));
-    EXPECT_EQ(chooser.chosen, std::vector<std::string>{"start"});
+    EXPECT_EQ(chooser.chosen, (std::vector<std::string>{"highscores", "start"}));
     EXPECT_EQ(chooser.menu, nullptr);
     dispatchMouseMoved(Pointer::inViewport(10, 10));  // no listener left behind
 }

@@ -9,24 +9,11 @@
 namespace {
 using Events = std::vector<InputEvent>;
 
-PadView game(int pointerX = 100, int pointerY = 50)
-{
-    PadView view;
-    view.mode = PadView::Game;
-    view.width = 1280;
-    view.height = 720;
-    view.pointerX = pointerX;
-    view.pointerY = pointerY;
-    return view;
-}
+PadView game(int pointerX = 100, int pointerY = 50) { return {PadView::Game, 1280, 720, pointerX, pointerY}; }
 
 PadView menu(PadView::Mode mode, int highlighted)
 {
-    PadView view = game();
-    view.mode = mode;
-    view.entries = {{0.5, 0.8}, {0.5, 0.5}, {0.5, 0.2}};
-    view.highlighted = highlighted;
-    return view;
+    return {mode, 1280, 720, 100, 50, {{0.5, 0.8}, {0.5, 0.5}, {0.5, 0.2}}, highlighted};
 }
 
 PadState pressing(PadButton button)
@@ -43,7 +30,10 @@ InputEvent button(int code, bool down, int x = 100, int y = 50)
 {
     return {down ? InputEvent::ButtonDown : InputEvent::ButtonUp, code, x, y};
 }
-InputEvent special(int code, bool down = true) { return {down ? InputEvent::SpecialDown : InputEvent::SpecialUp, code}; }
+InputEvent special(int code, bool down = true)
+{
+    return {down ? InputEvent::SpecialDown : InputEvent::SpecialUp, code};
+}
 }  // namespace
 
 TEST(PadTranslatorTest, FullDeflectionTurnsAsThePointerAtTheEdgeOfTheSmallerSide)
@@ -51,9 +41,9 @@ TEST(PadTranslatorTest, FullDeflectionTurnsAsThePointerAtTheEdgeOfTheSmallerSide
     struct Case {
         double x, y, steerX, steerY;
     } cases[] = {
-        {0.1, -0.1, 0.0, 0.0},  // inside the dead zone
-        {1.0, 0.0, 0.5, 0.0},   {0.0, -1.0, 0.0, -0.5}, {-1.0, 1.0, -0.5, 0.5},  // a square gate's corner
-        {0.575, 0.0, 0.25, 0.0},                                                 // half way out of the dead zone
+        {0.1, -0.1, 0.0, 0.0},                                                    // inside the dead zone
+        {1.0, 0.0, 0.5, 0.0},    {0.0, -1.0, 0.0, -0.5}, {-1.0, 1.0, -0.5, 0.5},  // a square gate's corner
+        {0.575, 0.0, 0.25, 0.0},                                                  // half way out of the dead zone
     };
     for (const auto& [width, height] : {std::pair{1280, 720}, std::pair{600, 800}}) {
         for (const Case& c : cases) {
@@ -68,42 +58,36 @@ TEST(PadTranslatorTest, FullDeflectionTurnsAsThePointerAtTheEdgeOfTheSmallerSide
 
 TEST(PadTranslatorTest, InAGameEachInputActsAsItsMouseButtonOrKey)
 {
-    PadState rightTrigger, leftTrigger, stickUp, stickDown;
-    rightTrigger.rightTrigger = 0.6;
-    leftTrigger.leftTrigger = 1.0;
-    stickUp.rightY = -0.8;
-    stickDown.rightY = 0.8;
-    struct Case {
+    using E = InputEvent;
+    constexpr bool click = true, held = false;  // pressed and let go at once, or for as long as held
+    const struct {
         const char* name;
         PadState pad;
-        Events down;  // on pressing
-        Events up;    // on letting go
+        E::Kind kind;  // of pressing; letting go is the next kind
+        int code;
+        bool click;
     } cases[] = {
-        {"right trigger", rightTrigger, {button(GLUT_LEFT_BUTTON, true)}, {button(GLUT_LEFT_BUTTON, false)}},
-        {"left trigger", leftTrigger, {button(GLUT_MIDDLE_BUTTON, true)}, {button(GLUT_MIDDLE_BUTTON, false)}},
-        {"south", pressing(PadButton::South),
-         {button(GLUT_RIGHT_BUTTON, true), button(GLUT_RIGHT_BUTTON, false)}, {}},
-        {"west", pressing(PadButton::West),
-         {button(GLUT_MIDDLE_BUTTON, true), button(GLUT_MIDDLE_BUTTON, false)}, {}},
-        {"right stick up", stickUp, {special(GLUT_KEY_UP)}, {special(GLUT_KEY_UP, false)}},
-        {"right stick down", stickDown, {special(GLUT_KEY_DOWN)}, {special(GLUT_KEY_DOWN, false)}},
-        {"D-pad up", pressing(PadButton::DpadUp), {special(GLUT_KEY_UP)}, {special(GLUT_KEY_UP, false)}},
-        {"D-pad down", pressing(PadButton::DpadDown), {special(GLUT_KEY_DOWN)}, {special(GLUT_KEY_DOWN, false)}},
-        {"left shoulder", pressing(PadButton::LeftShoulder), {special(GLUT_KEY_LEFT)}, {special(GLUT_KEY_LEFT, false)}},
-        {"right shoulder", pressing(PadButton::RightShoulder),
-         {special(GLUT_KEY_RIGHT)}, {special(GLUT_KEY_RIGHT, false)}},
-        {"Back", pressing(PadButton::Back), keyPress('p'), {}},
-        {"Start", pressing(PadButton::Start), keyPress(27), {}},
+        {"right trigger", PadState{.rightTrigger = 0.6}, E::ButtonDown, GLUT_LEFT_BUTTON, held},
+        {"left trigger", PadState{.leftTrigger = 1.0}, E::ButtonDown, GLUT_MIDDLE_BUTTON, held},
+        {"south", pressing(PadButton::South), E::ButtonDown, GLUT_RIGHT_BUTTON, click},
+        {"west", pressing(PadButton::West), E::ButtonDown, GLUT_MIDDLE_BUTTON, click},
+        {"right stick up", PadState{.rightY = -0.8}, E::SpecialDown, GLUT_KEY_UP, held},
+        {"D-pad up", pressing(PadButton::DpadUp), E::SpecialDown, GLUT_KEY_UP, held},
+        {"left shoulder", pressing(PadButton::LeftShoulder), E::SpecialDown, GLUT_KEY_LEFT, held},
+        {"right shoulder", pressing(PadButton::RightShoulder), E::SpecialDown, GLUT_KEY_RIGHT, held},
+        {"Back", pressing(PadButton::Back), E::KeyDown, 'p', click},
+        {"Start", pressing(PadButton::Start), E::KeyDown, 27, click},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        const bool button = c.kind == E::ButtonDown;
+        const E down{c.kind, c.code, button ? 100 : 0, button ? 50 : 0};
+        const E up{E::Kind(c.kind + 1), c.code, down.x, down.y};
         PadTranslator translator;
-        EXPECT_EQ(translator.translate(c.pad, game(), 0), c.down) << c.name;
+        EXPECT_EQ(translator.translate(c.pad, game(), 0), (c.click ? Events{down, up} : Events{down})) << c.name;
         EXPECT_EQ(translator.translate(c.pad, game(), 1), Events{}) << c.name << " held";
-        EXPECT_EQ(translator.translate({}, game(), 2), c.up) << c.name << " let go";
+        EXPECT_EQ(translator.translate({}, game(), 2), c.click ? Events{} : Events{up}) << c.name << " let go";
     }
-    PadState halfWay;
-    halfWay.rightTrigger = 0.5;
-    EXPECT_EQ(PadTranslator().translate(halfWay, game(), 0), Events{}) << "only past half way";
+    EXPECT_EQ(PadTranslator().translate(PadState{.rightTrigger = 0.5}, game(), 0), Events{}) << "only past half way";
 }
 
 TEST(PadTranslatorTest, TheStickMovesThePointerOnlyWhenItMoves)
@@ -146,8 +130,7 @@ TEST(PadTranslatorTest, NothingHeldOutlastsTheGameOrThePad)
 TEST(PadTranslatorTest, MenusAreWalkedEntryByEntryAndChosenWithSouth)
 {
     PadTranslator translator;
-    PadState down = pressing(PadButton::DpadDown), stickUp;
-    stickUp.leftY = -0.9;
+    const PadState down = pressing(PadButton::DpadDown), stickUp = PadState{.leftY = -0.9};
     EXPECT_EQ(translator.translate(down, menu(PadView::MainMenu, -1), 0), Events{move(640, 144)}) << "the first";
     EXPECT_EQ(translator.translate(down, menu(PadView::MainMenu, 0), 399'999), Events{});
     EXPECT_EQ(translator.translate(down, menu(PadView::MainMenu, 0), 400'000), Events{move(640, 360)}) << "repeat";
@@ -163,11 +146,14 @@ TEST(PadTranslatorTest, MenusAreWalkedEntryByEntryAndChosenWithSouth)
         PadButton button;
         Events events;
     } cases[] = {
-        {PadView::MainMenu, PadButton::East, {}},       {PadView::MainMenu, PadButton::Start, {}},
-        {PadView::GameMenu, PadButton::East, keyPress(27)}, {PadView::GameMenu, PadButton::Start, keyPress(27)},
-        {PadView::Screen, PadButton::East, keyPress(27)},   {PadView::Screen, PadButton::South, keyPress(' ')},
-        {PadView::GameOver, PadButton::South, keyPress(27)}, {PadView::GameOver, PadButton::Start, keyPress(27)},
-        {PadView::NameEntry, PadButton::South, keyPress(13)}, {PadView::NameEntry, PadButton::Start, keyPress(13)},
+        {PadView::MainMenu, PadButton::East, {}},
+        {PadView::GameMenu, PadButton::East, keyPress(27)},
+        {PadView::GameMenu, PadButton::Start, keyPress(27)},
+        {PadView::Screen, PadButton::East, keyPress(27)},
+        {PadView::Screen, PadButton::South, keyPress(' ')},
+        {PadView::GameOver, PadButton::South, keyPress(27)},
+        {PadView::NameEntry, PadButton::South, keyPress(13)},
+        {PadView::NameEntry, PadButton::Start, keyPress(13)},
         {PadView::NameEntry, PadButton::East, {}},
     };
     for (const Case& c : cases) {

@@ -26,7 +26,7 @@ const ReplayFrame paused{16667, 0, {{InputEvent::KeyDown, 'p', 0, 0, 0}}, {}, {}
 const ReplayFrame checked{16667, 16667, {}, true, 42};
 }  // namespace
 
-TEST(ReplayRecorderTest, AFlushedFileReadsAsTheFramesSoFar)
+TEST(ReplayRecorderTest, AFlushedFileReadsAsTheFramesSoFarAndFinishWritesTheWholeReplay)
 {
     TemporaryFolder folder;
     const std::string path = folder.file("last.replay");
@@ -49,38 +49,19 @@ TEST(ReplayRecorderTest, AFlushedFileReadsAsTheFramesSoFar)
     recorder.flush();
     const std::string second = textOf(path);
     EXPECT_EQ(second.substr(0, first.size()), first);
-    const Replay onDisk = parseReplay(second, path);
-    EXPECT_EQ(framesOf(onDisk), frames);
-    EXPECT_FALSE(onDisk.end);
+    EXPECT_EQ(framesOf(parseReplay(second, path)), frames);
+    EXPECT_FALSE(parseReplay(second, path).end);
 
-    const std::vector<ReplayRun> runs = {{still, 2}, {paused, 1}, {still, 4}, {checked, 1}};
-    EXPECT_EQ(recorder.replay().runs, runs) << "equal frames lengthen their run across a flush";
-}
-
-TEST(ReplayRecorderTest, FinishReplacesTheFileWithTheWholeReplay)
-{
-    TemporaryFolder folder;
-    const std::string path = folder.file("last.replay");
-    ReplayRecorder recorder(path, start);
-    for (const auto& frame : {still, still, paused, still}) recorder.addFrame(frame);
-    recorder.flush();
-    recorder.addFrame(still);
-    const ReplaySummary summary{5, 120, 3, 0xabc};
+    const ReplaySummary summary{8, 120, 3, 0xabc};
     ASSERT_TRUE(recorder.finish(summary));
-    const Replay onDisk = readReplay(path);
-    EXPECT_EQ(onDisk, recorder.replay());
-    EXPECT_EQ(onDisk.runs.size(), 3u) << "whole runs, not as they were flushed";
-    EXPECT_EQ(onDisk.end, summary);
+    const std::vector<ReplayRun> runs = {{still, 2}, {paused, 1}, {still, 4}, {checked, 1}};
+    EXPECT_EQ(readReplay(path), (Replay{start, runs, summary})) << "whole runs, not as they were flushed";
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
-}
 
-TEST(ReplayRecorderTest, AnUnwritableFolderKeepsTheGameGoing)
-{
-    TemporaryFolder folder;
-    ReplayRecorder recorder(folder.file("missing/last.replay"), start);
-    recorder.addFrame(still);
-    recorder.flush();
-    EXPECT_FALSE(recorder.finish({1, 0, 0, 0}));
-    EXPECT_EQ(recorder.replay().frameCount(), 1);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
+    // An unwritable folder keeps the game going.
+    ReplayRecorder lost(folder.file("missing/last.replay"), start);
+    lost.addFrame(still);
+    lost.flush();
+    EXPECT_FALSE(lost.finish(summary));
+    EXPECT_EQ(lost.replay().frameCount(), 1);
 }

@@ -12,17 +12,6 @@ const std::string header =
     "rubblestorm replay 1\nseed 7\nlevel 1\nsky 0x1p+0 0x0p+0 0x0p+0 0x1p+0\nmusic 2\nwindow 640 480\nstart new\n"
     "frames\n";
 
-ReplayFrame frame(std::int64_t real, std::int64_t game, std::vector<InputEvent> events = {},
-                  std::optional<bool> qualified = {}, std::optional<std::uint64_t> checksum = {})
-{
-    return {real, game, std::move(events), qualified, checksum};
-}
-
-InputEvent event(InputEvent::Kind kind, int code, int x = 0, int y = 0, int picked = 0)
-{
-    return {kind, code, x, y, picked};
-}
-
 Replay everyKind()
 {
     using E = InputEvent;
@@ -30,16 +19,21 @@ Replay everyKind()
     replay.start = {4294967295u, 3,    90.25, {0.5, -0.375, std::numeric_limits<double>::denorm_min()},
                     3,           1280, 720,   "battle"};
     replay.runs = {
-        {frame(16667, 16667, {event(E::PointerMove, 0, 640, 360)}), 1},
-        {frame(16667, 0, {event(E::KeyDown, 112), event(E::KeyUp, 112)}), 1},
-        {frame(16667, 16667), 12},
-        {frame(20000, 8000,
-               {event(E::SpecialDown, 101), event(E::SpecialUp, 101), event(E::ButtonDown, 2, 640, 360, 17),
-                event(E::ButtonUp, 0, -5, 65536), event(E::WindowSize, 0, 800, 600)},
-               {}, 0x0123456789abcdefu),
+        {{16667, 16667, {{E::PointerMove, 0, 640, 360}}}, 1},
+        {{16667, 0, {{E::KeyDown, 112}, {E::KeyUp, 112}}}, 1},
+        {{16667, 16667}, 12},
+        {{20000,
+          8000,
+          {{E::SpecialDown, 101},
+           {E::SpecialUp, 101},
+           {E::ButtonDown, 2, 640, 360, 17},
+           {E::ButtonUp, 0, -5, 65536},
+           {E::WindowSize, 0, 800, 600}},
+          {},
+          0x0123456789abcdefu},
          1},
-        {frame(16667, 16667, {event(E::KeyDown, 27)}, true), 3},
-        {frame(16667, 16667, {}, false, 0), 1},
+        {{16667, 16667, {{E::KeyDown, 27}}, true}, 3},
+        {{16667, 16667, {}, false, 0}, 1},
     };
     replay.end = ReplaySummary{5000, 1234, 7, 0xfedcba9876543210u};
     return replay;
@@ -56,25 +50,18 @@ const std::string everyKindText =
     "16667 q0 c0000000000000000\n"
     "end 5000 1234 7 fedcba9876543210\n";
 
-template <typename Read>
-std::string messageOf(Read read)
-{
-    return GAME_ERROR_OF(read());
-}
-
-std::string errorOf(const std::string& text)
-{
-    return messageOf([&] { parseReplay(text, "x.replay"); });
-}
+std::string errorOf(const std::string& text) { return GAME_ERROR_OF(parseReplay(text, "x.replay")); }
 }  // namespace
 
 TEST(ReplayTest, EveryTokenKindWritesAndReadsExactly)
 {
     EXPECT_EQ(replayText(everyKind()), everyKindText);
-    EXPECT_EQ(parseReplay(everyKindText, "x.replay"), everyKind());
     EXPECT_EQ(everyKind().frameCount(), 19);
-    EXPECT_EQ(summaryLine({5000, -3, 7, 0xab}),
-              "replay: 5000 frames, score -3, rocks left 7, checksum 00000000000000ab");
+    TemporaryFolder folder;
+    const std::string path = folder.file("game.replay");
+    EXPECT_EQ(GAME_ERROR_OF(readReplay(path)), "The replay file " + path + " cannot be opened.");
+    writeFile(path, {everyKindText.begin(), everyKindText.end()});
+    EXPECT_EQ(readReplay(path), everyKind());
 }
 
 TEST(ReplayTest, TextsReadBackInTheirWrittenForm)
@@ -82,8 +69,6 @@ TEST(ReplayTest, TextsReadBackInTheirWrittenForm)
     const struct {
         std::string text, written;
     } cases[] = {
-        {header, header},
-        {header + "end 0 0 0 0000000000000000\n", header + "end 0 0 0 0000000000000000\n"},
         {header + "10000000*3600000000/3600000000 k255 K0 s1000 S0 b1000,-65536,65536,1000000000 m-65536,65536 "
                   "w65535,1 q0\n",
          header + "10000000*3600000000 k255 K0 s1000 S0 b1000,-65536,65536,1000000000 m-65536,65536 w65535,1 q0\n"},
@@ -118,77 +103,37 @@ TEST(ReplayTest, DamagedTextsSayWhereAndWhat)
     } cases[] = {
         {"", "x.replay is not a Rubblestorm replay."},
         {"rubblestorm replay 0\n", "not a Rubblestorm replay"},
-        {"rubblestorm replay 1x\n", "not a Rubblestorm replay"},
-        {"rubblestorm replay 99999999999\n", "not a Rubblestorm replay"},
-        {"rubblestorm replay 2\nanything",
-         "The replay x.replay comes from a newer version of the game: it has replay version 2, this game reads "
-         "replay version 1."},
+        {"rubblestorm replay 2\nanything", "it has replay version 2, this game reads replay version 1."},
         {"rubblestorm replay 1", "The replay x.replay is damaged at line 2: the file ends before \"seed <number>\"."},
-        {start("seed 5\n"), "line 3: the file ends before \"level <number>\""},
         {start("level 2\n"), "line 2: expected \"seed <number>\" but found \"level 2\""},
         {start("seed 4294967296\n"), "line 2: the seed \"4294967296\" is not a number from 0 to 4294967295"},
-        {start("seed 12a\n"), "the seed \"12a\" is not"},
-        {start("seed 1 2\n"), "expected \"seed <number>\""},
-        {start("seed 1\nlevel 100\n"), "line 3: the level \"100\" is not a number from 0 to 99"},
         {start("seed 1\nlevel 1\nsky 1 0 0 inf\n"), "line 4: the sky value \"inf\" is not a finite number"},
-        {start("seed 1\nlevel 1\nsky 0x1p+1x 0 0 1\n"), "the sky value \"0x1p+1x\""},
         {start("seed 1\nlevel 1\nsky 1 0 0\n"), "expected \"sky <angle> <axis x> <axis y> <axis z>\""},
         {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 0\n"), "the music piece \"0\" is not a number from 1 to 3"},
-        {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 4\n"), "the music piece \"4\""},
-        {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 1\nwindow 0 5\n"), "the window width \"0\""},
-        {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 1\nwindow 5 65536\n"), "the window height \"65536\""},
         {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 1\nwindow 5 5\nstart New\n"),
          "line 7: the start \"New\" is not a word of small letters"},
-        {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 1\nwindow 5 5\nstart\n"), "expected \"start <word>\""},
         {start("seed 1\nlevel 1\nsky 1 0 0 1\nmusic 1\nwindow 5 5\nstart new\n5\n"), "line 8: expected \"frames\""},
         {header + "\n", "line 9: a frame line is empty"},
         {header + "5\n5 k256\n", "line 10: the key code \"256\" is not a number from 0 to 255"},
-        {header + "5 K-1\n", "the key code \"-1\""},
-        {header + "5 k1x\n", "the key code \"1x\""},
         {header + "5 k\n", "the key code \"\""},
         {header + "5 s1001\n", "the key code \"1001\" is not a number from 0 to 1000"},
-        {header + "5 b1001,0,0\n", "the button \"1001\""},
         {header + "5 B1,65537,0\n", "the pointer x \"65537\" is not a number from -65536 to 65536"},
         {header + "5 b1,0,0,1000000001\n", "the rock number \"1000000001\""},
         {header + "5 b1,0\n", "\"b1,0\" is not a button with its position"},
         {header + "5 m1,2,3\n", "\"m1,2,3\" does not have two numbers"},
-        {header + "5 m1,-65537\n", "the pointer y \"-65537\""},
-        {header + "5 w0,5\n", "the window width \"0\""},
-        {header + "5 w1,\n", "the window height \"\""},
         {header + "5 q2\n", "\"q2\" is neither q0 nor q1"},
         {header + "5 q1 q1\n", "a frame says twice whether the score qualified"},
         {header + "5 c0123\n", "the checksum \"0123\" is not 16 hexadecimal digits"},
-        {header + "5 c0123456789ABCDEF\n", "the checksum \"0123456789ABCDEF\""},
         {header + "5 c0000000000000000 c0000000000000000\n", "a frame has two checksums"},
         {header + "5 x1\n", "\"x1\" is not a frame entry"},
-        {header + "5 k1 " + std::string(100, 'z') + "\n", "\"zzzzzzzzzzzzzzzzzzzzzzzz...\" is not a frame entry"},
         {header + "3600000001\n", "the real time step \"3600000001\" is not a number from 0 to 3600000000"},
-        {header + "-1\n", "the real time step \"-1\""},
-        {header + "99999999999999999999\n", "the real time step \"99999999999999999999\""},
         {header + "5/6\n", "the game time step \"6\" is not a number from 0 to 5"},
-        {header + "5/\n", "the game time step \"\""},
         {header + "0*5\n", "the run length \"0\" is not a number from 1 to 10000000"},
-        {header + "10000001*5\n", "the run length \"10000001\""},
         {header + "2*3*5\n", "the real time step \"3*5\""},
         {manyFrames, "line 19: the replay has more than 100000000 frames"},
         {header + "end 1 2 3\n", "line 9: expected \"end <frames> <score> <rocks left> <checksum>\""},
-        {header + "end 100000001 2 3 0000000000000000\n", "the frame count of the end line \"100000001\""},
-        {header + "end 1 2147483648 3 0000000000000000\n", "the score \"2147483648\""},
         {header + "end 1 2 -1 0000000000000000\n", "the number of rocks left \"-1\""},
         {header + "end 1 2 3 0000000000000000\n\n", "line 10: nothing may follow the end line"},
-        {header + "end 1 2 3 0000000000000000\n5", "line 10: nothing may follow the end line"},
     };
     for (const auto& [text, message] : cases) EXPECT_NE(errorOf(text).find(message), std::string::npos) << text;
-}
-
-TEST(ReplayTest, ReadsFilesByTheirPath)
-{
-    TemporaryFolder folder;
-    const std::string path = folder.file("game.replay");
-    EXPECT_EQ(messageOf([&] { readReplay(path); }), "The replay file " + path + " cannot be opened.");
-    writeFile(path, {everyKindText.begin(), everyKindText.end()});
-    EXPECT_EQ(readReplay(path), everyKind());
-    writeFile(path, {header.begin(), header.end() - 1});
-    EXPECT_EQ(messageOf([&] { readReplay(path); }),
-              "The replay " + path + " is damaged at line 8: the file ends before \"frames\".");
 }

@@ -7,34 +7,15 @@
 #include "app/HighscoreScreen.h"
 #include "tests/support/TemporaryFolder.h"
 
-TEST(ScreensTest, HelpOpensOnPageOneAndAlternates)
+TEST(ScreensTest, AConnectedPadAddsItsColumnToTheFirstHelpPageOnly)
 {
     HelpScreen help;
     help.show();
-    ASSERT_EQ(help.fields().size(), 4u);
-    EXPECT_EQ(help.fields()[0]->getText(), "Help/1");
-    help.show();
-    EXPECT_EQ(help.fields()[0]->getText(), "Help/2");
-    help.show();
-    EXPECT_EQ(help.page(), 0);
-    help.hide();
-    EXPECT_FALSE(help.isShown());
-    EXPECT_TRUE(help.fields().empty());
-    help.show();
-    EXPECT_EQ(help.fields()[0]->getText(), "Help/1") << "reopening starts again at page 1";
-    // The keys and their actions line up line by line.
-    EXPECT_EQ(help.fields()[2]->getLines().size(), help.fields()[3]->getLines().size());
-    EXPECT_EQ(help.fields()[2]->getLines()[7], "");
-    EXPECT_EQ(help.fields()[3]->getLines()[7], "select asteroid");
-
     help.setPadColumn(true);
-    ASSERT_EQ(help.fields().size(), 5u) << "a connected pad adds its column to the page shown";
-    EXPECT_EQ(help.fields()[4]->getLines().size(), help.fields()[2]->getLines().size());
-    EXPECT_EQ(help.fields()[4]->getLines()[7], "west button (X)");
+    ASSERT_EQ(help.fields().size(), 5u);
+    EXPECT_EQ(help.fields()[3]->getLines()[7], "select asteroid");
+    EXPECT_EQ(help.fields()[4]->getLines()[7], "west button (X)") << "beside its key's action";
     help.show();
-    EXPECT_EQ(help.fields().size(), 4u) << "page 2 has no pad column";
-    help.show();
-    help.setPadColumn(false);
     EXPECT_EQ(help.fields().size(), 4u);
 }
 
@@ -48,7 +29,6 @@ TEST(ScreensTest, HighscoresPageThroughTheLevels)
     HighscoreScreen screen(table, replays, {"Easy", "Medium", "Hard", "Impossible"});
     screen.show(3);
     ASSERT_EQ(screen.fields().size(), 6u);
-    EXPECT_EQ(screen.fields()[1]->getText(), "for level \"Impossible\"");
     EXPECT_EQ(screen.fields()[3]->getText(), "Ann\nBob");
     EXPECT_EQ(screen.fields()[4]->getText(), "900\n700");
     EXPECT_NE(screen.fields()[5]->getText().find("rubblestorm --play " + replays.pathOf("Impossible", 1)),
@@ -56,10 +36,6 @@ TEST(ScreensTest, HighscoresPageThroughTheLevels)
         << "where the games of the table are kept, and how to play them";
     screen.nextPage();
     EXPECT_EQ(screen.shownLevel(), 0) << "from the last level back to the first";
-    EXPECT_EQ(screen.fields()[1]->getText(), "for level \"Easy\"");
     EXPECT_EQ(screen.fields()[3]->getText(), "");
     EXPECT_EQ(screen.fields()[5]->getText(), "") << "no replays to speak of";
-    EXPECT_EQ(screen.fields()[2]->getLines().size(), 10u) << "the ranks always show 1 to 10";
-    screen.hide();
-    EXPECT_EQ(screen.shownLevel(), -1);
 }
