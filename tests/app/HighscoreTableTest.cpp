@@ -8,12 +8,6 @@
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
-std::string textOf(const std::string& file)
-{
-    const auto bytes = readFile(file);
-    return {bytes.begin(), bytes.end()};
-}
-
 // Every level of a table as the screens show it: "name score," per entry, "|" after each level.
 std::string shown(HighscoreTable& table)
 {
@@ -52,7 +46,7 @@ TEST(HighscoreTableTest, NamesAreStoredAsTheyReadBack)
     table.add(0, 300, "Ann");
     table.add(2, 100, "Cy");
     table.add(0, 500, "Bob");
-    EXPECT_EQ(textOf(path), "Bob\n500\nAnn\n300\n\n\nCy\n100\n\n\n");
+    EXPECT_EQ(readText(path), "Bob\n500\nAnn\n300\n\n\nCy\n100\n\n\n");
 
     // An empty name would end the level early, a line break would split the name, and a line
     // too long would stop the reading of the whole file at the next start.
@@ -92,9 +86,9 @@ TEST(HighscoreTableTest, AFileIsReadAsFarAsItGoesAndTheRestKeptAside)
     for (const auto& [content, table, copy] : loads) {
         writeFile(path, {content.begin(), content.end()});
         HighscoreTable loaded(path, 4);
-        EXPECT_EQ(shown(loaded), table) << textOf(path);
+        EXPECT_EQ(shown(loaded), table) << readText(path);
         if (!copy.empty()) {
-            EXPECT_EQ(textOf(path + copy), content) << "the unreadable rest is not lost for good";
+            EXPECT_EQ(readText(path + copy), content) << "the unreadable rest is not lost for good";
             EXPECT_NE(platform.lastMessage.find(path + copy), std::string::npos) << "the player is told";
         }
         HighscoreTable reread(path, 4);

@@ -12,8 +12,8 @@ std::string ranksOf(const KeptReplays& kept, const std::string& level, int size)
 {
     std::string ranks;
     for (int rank = 1; rank <= size; ++rank) {
-        const auto bytes = readFile(kept.pathOf(level, rank));
-        ranks += (rank > 1 ? " " : "") + (bytes.empty() ? std::string("-") : std::string(bytes.begin(), bytes.end()));
+        const std::string text = readText(kept.pathOf(level, rank));
+        ranks += (rank > 1 ? " " : "") + (text.empty() ? "-" : text);
     }
     return ranks;
 }

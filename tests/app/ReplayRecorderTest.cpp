@@ -14,12 +14,6 @@ std::vector<ReplayFrame> framesOf(const Replay& replay)
     return frames;
 }
 
-std::string textOf(const std::string& path)
-{
-    const auto bytes = readFile(path);
-    return {bytes.begin(), bytes.end()};
-}
-
 const ReplayStart start{99, 2, 1.5, {0, 1, 0}, 3, 800, 600, "new"};
 const ReplayFrame still{16667, 16667, {}, {}, {}};
 const ReplayFrame paused{16667, 0, {{InputEvent::KeyDown, 'p', 0, 0, 0}}, {}, {}};
@@ -32,12 +26,12 @@ TEST(ReplayRecorderTest, AFlushedFileReadsAsTheFramesSoFarAndFinishWritesTheWhol
     const std::string path = folder.file("last.replay");
     writeFile(path, {'o', 'l', 'd'});
     ReplayRecorder recorder(path, start);
-    EXPECT_EQ(parseReplay(textOf(path), path), (Replay{start, {}, {}})) << "started afresh";
+    EXPECT_EQ(parseReplay(readText(path), path), (Replay{start, {}, {}})) << "started afresh";
 
     std::vector<ReplayFrame> frames = {still, still, paused, still, still};
     for (const auto& frame : frames) recorder.addFrame(frame);
     recorder.flush();
-    const std::string first = textOf(path);
+    const std::string first = readText(path);
     EXPECT_EQ(framesOf(parseReplay(first, path)), frames);
 
     // The open run of `still` goes on after the flush; what is on disk stays as it was.
@@ -47,7 +41,7 @@ TEST(ReplayRecorderTest, AFlushedFileReadsAsTheFramesSoFarAndFinishWritesTheWhol
     }
     recorder.flush();
     recorder.flush();
-    const std::string second = textOf(path);
+    const std::string second = readText(path);
     EXPECT_EQ(second.substr(0, first.size()), first);
     EXPECT_EQ(framesOf(parseReplay(second, path)), frames);
     EXPECT_FALSE(parseReplay(second, path).end);

@@ -14,12 +14,9 @@
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
-constexpr int width = 200, height = 150;
-
 // Every model file is read once per process and kept under its name, so each test writes its
 // own names: a name another test wrote would bring that test's model.
 struct ModelGLTest : SceneGLTest {
-    ModelGLTest() : SceneGLTest(width, height) {}
     void SetUp() override
     {
         SceneGLTest::SetUp();

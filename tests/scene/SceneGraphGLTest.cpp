@@ -13,12 +13,10 @@
 #include "tests/support/TestObjects.h"
 
 namespace {
-constexpr int width = 200, height = 150;
-
 // The centre pixel's red, green and blue.
 Vector centre()
 {
-    const GLContext::Rgb rgb = GLContext::pixel(width / 2, height / 2);
+    const GLContext::Rgb rgb = GLContext::pixel(SceneGLTest::width / 2, SceneGLTest::height / 2);
     return {double(rgb.r), double(rgb.g), double(rgb.b)};
 }
 

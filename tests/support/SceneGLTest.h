@@ -13,9 +13,12 @@
 #include "tests/support/GLContext.h"
 
 class SceneGLTest : public ::testing::Test {
+public:
+    static constexpr int width = 200, height = 150;  // the stage's viewport unless a test asks otherwise
+
 protected:
-    explicit SceneGLTest(int width = 200, int height = 150, double cameraDistance = 3.0)
-        : width_(width), height_(height), cameraDistance_(cameraDistance)
+    explicit SceneGLTest(int viewWidth = width, int viewHeight = height, double cameraDistance = 3.0)
+        : width_(viewWidth), height_(viewHeight), cameraDistance_(cameraDistance)
     {
     }
     void SetUp() override

@@ -38,6 +38,12 @@ std::vector<unsigned char> readFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string readText(const std::string& path)
+{
+    const std::vector<unsigned char> bytes = readFile(path);
+    return {bytes.begin(), bytes.end()};
+}
+
 bool runConvert(const std::string& arguments)
 {
     // The convert on the PATH may be a stand-in; the real ImageMagick lives in /usr/bin.

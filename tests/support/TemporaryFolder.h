@@ -25,5 +25,7 @@ private:
 
 void writeFile(const std::string& path, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> readFile(const std::string& path);
+// The file's bytes as text; empty if it cannot be read.
+std::string readText(const std::string& path);
 // Runs ImageMagick's convert with the given arguments; false if it failed.
 bool runConvert(const std::string& arguments);
