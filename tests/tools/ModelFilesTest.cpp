@@ -80,7 +80,14 @@ double distanceToSurface(const Model& m, const Vector& p)
 
 bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
 
-const std::vector<std::string> modelNames = {"asteroid", "asteroid2", "asteroid3", "fighter", "missile", "skybox"};
+const std::vector<std::string> asteroidNames = {"asteroid",  "asteroid_lod1",  "asteroid_lod2",
+                                                "asteroid2", "asteroid2_lod1", "asteroid2_lod2",
+                                                "asteroid3", "asteroid3_lod1", "asteroid3_lod2"};
+const std::vector<std::string> modelNames = [] {
+    std::vector<std::string> names = asteroidNames;
+    names.insert(names.end(), {"fighter", "missile", "skybox"});
+    return names;
+}();
 
 TEST(ModelFilesTest, GroupsDrawEveryTriangleOnceWithReadableTextures)
 {
@@ -103,7 +110,8 @@ TEST(ModelFilesTest, GroupsDrawEveryTriangleOnceWithReadableTextures)
 TEST(ModelFilesTest, SolidModelsFaceOutwardWithMatchingNormals)
 {
     // A flipped triangle would be culled from the outside and lit from the wrong side.
-    for (const char* name : {"asteroid", "asteroid2", "asteroid3", "fighter", "missile"}) {
+    for (const std::string& name : modelNames) {
+        if (name == "skybox") continue;
         SCOPED_TRACE(name);
         const Model& m = model(name);
         EXPECT_GT(signedVolume(m), 0.0);
@@ -122,7 +130,7 @@ TEST(ModelFilesTest, SolidModelsFaceOutwardWithMatchingNormals)
 TEST(ModelFilesTest, AsteroidsFillTheirCollisionSphere)
 {
     // The game scales by 10 x size and collides at 0.9 x size: file radius 0.09.
-    for (const char* name : {"asteroid", "asteroid2", "asteroid3"}) {
+    for (const std::string& name : asteroidNames) {
         SCOPED_TRACE(name);
         const Model& m = model(name);
         double largest = 0.0, smallest = 1e30;
@@ -133,6 +141,25 @@ TEST(ModelFilesTest, AsteroidsFillTheirCollisionSphere)
         EXPECT_LT(largest, 0.125);
         EXPECT_GT(smallest, 0.05);
         EXPECT_NEAR(std::cbrt(signedVolume(m) * 3.0 / (4.0 * M_PI)), 0.09, 0.012);
+    }
+}
+
+TEST(ModelFilesTest, CoarserAsteroidLevelsKeepCornersOfTheFullRock)
+{
+    // So that switching levels neither moves nor resizes the rock.
+    for (const char* full : {"asteroid", "asteroid2", "asteroid3"}) {
+        const Model& fine = model(full);
+        for (const char* level : {"_lod1", "_lod2"}) {
+            SCOPED_TRACE(std::string(full) + level);
+            const Model& coarse = model(std::string(full) + level);
+            EXPECT_LT(coarse.triangles(), fine.triangles());
+            for (std::size_t i = 0; i < coarse.file.vertices.size(); ++i) {
+                double nearest = 1e30;
+                for (std::size_t j = 0; j < fine.file.vertices.size(); ++j)
+                    nearest = std::min(nearest, (coarse.vertex(i) - fine.vertex(j)).length());
+                ASSERT_LT(nearest, 1e-6) << "vertex " << i;
+            }
+        }
     }
 }
 
