@@ -161,6 +161,8 @@ int main(int argc, char** argv)
         [&] {
             GameManager::initialize(&argc, argv, [] { return gameNanoseconds; });
             waitForFullScreen();
+            // A battle replay from a file starts the bench's own way too.
+            if (scenario == nullptr) GameManager::getInstance()->setSpecialStart("battle", ScriptedPilot::gatherRocksAhead);
             play(scenario != nullptr ? record(*scenario, frames) : std::string(argv[1]));
             GameManager::shutdown();
         },

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "scene/Scene.h"
 #include "scene/Viewport.h"
@@ -75,6 +76,15 @@ bool Camera::maySee(const Vector& centre, double radius)
     return true;
 }
 
+double Camera::pixelRadius(const Vector& centre, double radius)
+{
+    computeMatrices();
+    const double distance = (centre - getEyePosition()).length();
+    if (!(distance > radius)) return std::numeric_limits<double>::infinity();
+    // The outline's half-angle is asin(radius / distance); its tangent scales to pixels.
+    return pixelsPerSlope_ * radius / std::sqrt(distance * distance - radius * radius);
+}
+
 void Camera::calculate(TimeStep step)
 {
     DynamicSceneObject::calculate(step);
@@ -87,7 +97,9 @@ void Camera::computeMatrices()
     if (matricesValid_) return;
     // A minimised window has no height; its aspect is taken as that of one pixel row, so
     // the projection stays finite.
-    projection_ = Matrix::perspective(fieldOfView, Viewport::current().aspect(), nearPlane, farPlane);
+    const Viewport viewport = Viewport::current();
+    projection_ = Matrix::perspective(fieldOfView, viewport.aspect(), nearPlane, farPlane);
+    pixelsPerSlope_ = 0.5 * viewport.safeHeight() / std::tan(fieldOfView * std::numbers::pi / 360.0);
     activeCamera = this;
     view_ = getLocalInverseMatrix();
     for (Scene* ancestor = getParent(); ancestor != nullptr; ancestor = ancestor->getParent())

@@ -22,6 +22,9 @@ public:
     // False only when the sphere lies wholly outside the view volume, so that nothing of what
     // it holds can reach the screen; a sphere that is not finite counts as seen.
     virtual bool maySee(const Vector& centre, double radius);
+    // The radius in viewport pixels of the sphere's outline on screen, measured across the
+    // viewport's height; infinite when the eye lies inside the sphere.
+    virtual double pixelRadius(const Vector& centre, double radius);
 
     void calculate(TimeStep step) override;
     void draw() override {}
@@ -46,6 +49,7 @@ private:
     Matrix view_;
     std::array<ViewPlane, 6> viewPlanes_{};  // left, right, bottom, top, near, far
     Vector eyePosition_;
+    double pixelsPerSlope_ = 0.0;  // half the viewport's height over the tangent of half the field of view
     bool matricesValid_ = false;
     bool eyePositionValid_ = false;
 };

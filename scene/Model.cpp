@@ -2,28 +2,48 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <map>
+#include <utility>
 
 #include "scene/Camera.h"
 #include "scene/GameError.h"
 
 namespace {
-const std::map<std::string, std::string>& fileNames()
+struct LibraryEntry {
+    std::string file;
+    int coarserLevels;
+};
+
+const std::map<std::string, LibraryEntry>& library()
 {
-    static const auto* names = new std::map<std::string, std::string>{
-        {"Asteroid", "asteroid"}, {"Asteroid1", "asteroid"}, {"Asteroid2", "asteroid2"}, {"Asteroid3", "asteroid3"},
-        {"SpaceShip", "fighter"}, {"Rocket", "missile"},     {"Background", "skybox"}};
-    return *names;
+    static const auto* entries = new std::map<std::string, LibraryEntry>{
+        {"Asteroid", {"asteroid", 2}},  {"Asteroid1", {"asteroid", 2}}, {"Asteroid2", {"asteroid2", 2}},
+        {"Asteroid3", {"asteroid3", 2}}, {"SpaceShip", {"fighter", 0}},  {"Rocket", {"missile", 0}},
+        {"Background", {"skybox", 0}}};
+    return *entries;
 }
 }  // namespace
 
-Model::Model(ModelData* data) : data_(data) {}
+Model::Model(ModelData* data, std::vector<ModelData*> coarser) : data_(data), coarser_(std::move(coarser)) {}
 
 Model* Model::getModel(const std::string& name)
 {
-    auto found = fileNames().find(name);
-    if (found == fileNames().end()) throw GameError("Model not aviable");
-    return new Model(loadModelData(found->second));
+    auto found = library().find(name);
+    if (found == library().end()) throw GameError("Model not aviable");
+    const LibraryEntry& entry = found->second;
+    ModelData* full = loadModelData(entry.file);
+    std::vector<ModelData*> coarser;
+    for (int level = 1; level <= entry.coarserLevels; ++level)
+        coarser.push_back(loadModelData(entry.file + "_lod" + std::to_string(level)));
+    return new Model(full, std::move(coarser));
+}
+
+int Model::detailLevelFor(double pixelRadius, int levels)
+{
+    int level = 0;
+    for (double limit = fullDetailPixels; level + 1 < levels && pixelRadius < limit; limit /= 2) ++level;
+    return level;
 }
 
 ModelData* Model::loadModelData(const std::string& fileName) { return ModelData::load(fileName); }
@@ -51,6 +71,17 @@ bool Model::isCulled()
     return !camera->maySee(getAbsolutePosition(), data_->radius() * scales.length());
 }
 
+unsigned Model::detailList()
+{
+    Camera* camera = Camera::getActive();
+    if (coarser_.empty() || camera == nullptr) return data_->fullList();
+    const Vector scales = getAbsoluteScales();
+    const double largestScale = std::max({scales.x(), scales.y(), scales.z()});
+    const double pixels = camera->pixelRadius(getAbsolutePosition(), data_->radius() * largestScale);
+    const int level = detailLevelFor(pixels, static_cast<int>(coarser_.size()) + 1);
+    return level == 0 ? data_->fullList() : coarser_[level - 1]->fullList();
+}
+
 void Model::draw()
 {
     const double alpha = color_.alpha();
@@ -63,6 +94,6 @@ void Model::draw()
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     }
     color_.apply();
-    glCallList(data_->fullList());
+    glCallList(detailList());
     if (blends && !blendWasOn) glDisable(GL_BLEND);
 }

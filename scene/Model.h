@@ -5,8 +5,13 @@
 // sorted); alpha 0 hides it.
 // The model library maps the game's model names to files in "models/": getModel hands out a
 // new Model (owned by the caller) on the shared, cached ModelData of the file.
+// A model may carry coarser levels of detail (the rocks: "<file>_lod1", "_lod2"), drawn when
+// its bounding sphere covers few pixels, where the finer triangles would be smaller than a
+// few pixels and cost the rasterizer as much as large ones. Picking and masks always use the
+// full level.
 // Depends on ModelData, DynamicSceneObject, Transparent, Color, and the active Camera (culling).
 #include <string>
+#include <vector>
 
 #include "scene/Color.h"
 #include "scene/DynamicSceneObject.h"
@@ -15,13 +20,19 @@
 
 class Model : public virtual DynamicSceneObject, public virtual Transparent {
 public:
-    explicit Model(ModelData* data);
+    // `coarser` lists the coarser levels of detail, each with half the subdivision of the one before.
+    explicit Model(ModelData* data, std::vector<ModelData*> coarser = {});
 
     // "Asteroid", "Asteroid1" to "Asteroid3", "SpaceShip", "Rocket", "Background". Throws
     // GameError "Model not aviable" for any other name (case matters) and the loader's errors.
     static Model* getModel(const std::string& name);
     // The cached data of "models/" + fileName (see ModelData::load).
     static ModelData* loadModelData(const std::string& fileName);
+    // The level of detail (0 the full one, up to levels - 1) for a model whose outline has the
+    // given radius in pixels: each level takes over where the finer one's triangles would be
+    // smaller on screen than the full level's at fullDetailPixels. Not a number gives 0.
+    static int detailLevelFor(double pixelRadius, int levels);
+    static constexpr double fullDetailPixels = 40.0;
 
     // Applies the local matrix and draws the bare triangles, without colour or texture.
     virtual void drawPlainGeometry();
@@ -37,6 +48,10 @@ public:
     bool isCulled() override;
 
 private:
+    // The full list of the level that fits the model's size on the active camera's screen.
+    unsigned detailList();
+
     ModelData* data_;
+    std::vector<ModelData*> coarser_;
     Color color_{0.8, 0.8, 0.8, 1.0};
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "scene/Camera.h"
 #include "world/Glow.h"
 
 void Cloud::calculate(TimeStep step)
@@ -16,6 +17,18 @@ void Cloud::calculate(TimeStep step)
         return;
     }
     setAlpha(std::max(0.0, getAlpha() * (1.0 - step.delta / remaining)));
+}
+
+bool Cloud::isCulled()
+{
+    constexpr double invisibleAlpha = 0.5 / 255.0;
+    if (getAlpha() < invisibleAlpha || TransparentFlatSceneObject::isCulled()) return true;
+    Camera* camera = Camera::getActive();
+    if (camera == nullptr) return false;
+    // The billboard keeps the object's axis scales; the largest bounds its glow in any turn.
+    const Vector scales = getAbsoluteScales();
+    const double largestScale = std::max({scales.x(), scales.y(), scales.z()});
+    return !camera->maySee(getAbsolutePosition(), glowRadius * largestScale);
 }
 
 unsigned Cloud::compileGlow(const Color& rim)

@@ -19,6 +19,10 @@ public:
     // Drift and growth, then the fade over the lifetime that was left before this frame.
     void calculate(TimeStep step) override;
     void draw() override { TransparentFlatSceneObject::draw(); }
+    // Drawing only: also culled while its alpha is below half a step of an 8-bit colour channel
+    // (blending it changes no pixel) or while its glow lies wholly outside the active camera's
+    // view. Late in their fade, and behind the ship, clouds are many and show nothing.
+    bool isCulled() override;
 
     // The glow both factories compile: an octagon whose edges lie 1 from the centre, opaque
     // in the current colour at the centre and `rim` (alpha 0) at its edge, drawn without

@@ -5,3 +5,6 @@
 #include "scene/Color.h"
 
 void drawGlow(const Color& rim);
+
+// The distance of the glow's farthest corners, (0.414, 1) and its turns, from its centre, rounded up.
+inline constexpr double glowRadius = 1.0824;

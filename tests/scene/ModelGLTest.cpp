@@ -5,6 +5,8 @@
 #include <cmath>
 #include <filesystem>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "scene/Camera.h"
 #include "scene/Model.h"
@@ -75,6 +77,48 @@ TEST_F(ModelGLTest, AModelIsDrawnWhereItStandsFadesWithAlphaAndItsPlainListHasIt
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
 }
 
+TEST_F(ModelGLTest, AFarModelDrawsItsCoarserLevelAndPicksWithItsFullOne)
+{
+    // Levels told apart by size: each coarser square is smaller than the finer one.
+    const double halfSizes[] = {0.5, 0.35, 0.2};
+    std::vector<ModelData*> levels;
+    for (double halfSize : halfSizes) {
+        const std::string file = "level" + std::to_string(levels.size());
+        ModelBytes::square(halfSize).write("models/" + file);
+        levels.push_back(Model::loadModelData(file));
+    }
+    Model single(levels[0]);
+    Model detailed(levels[0], {levels[1], levels[2]});
+    const auto drawnPixels = [&](Model& model, double z, bool plain) {
+        model.setPosition(0, 0, z);
+        graph->addChild(&model);
+        drawScene();
+        if (plain) {
+            camera->apply();
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glDisable(GL_LIGHTING);
+            glColor3d(1, 1, 1);
+            glMatrixMode(GL_MODELVIEW);
+            glLoadIdentity();
+            model.drawPlainGeometry();
+            glEnable(GL_LIGHTING);
+        }
+        graph->removeChild(&model);
+        return GLContext::countPixelsNot(0, 0, 0);
+    };
+    const double radius = levels[0]->radius();
+    for (int level = 0; level < 3; ++level) {
+        SCOPED_TRACE(level);
+        // A little beyond where the camera's measure of the outline first asks for this level.
+        double z = 0.0;
+        while (Model::detailLevelFor(camera->pixelRadius(Vector(0, 0, z), radius), 3) < level) z -= 0.25;
+        z -= 0.25;
+        const double ratio = static_cast<double>(drawnPixels(detailed, z, false)) / drawnPixels(single, z, false);
+        EXPECT_NEAR(ratio, std::pow(halfSizes[level] / halfSizes[0], 2), 0.05);
+        EXPECT_EQ(drawnPixels(detailed, z, true), drawnPixels(single, z, true)) << "picked at the full level";
+    }
+}
+
 TEST_F(ModelGLTest, OnlyAModelWhollyOutsideTheViewIsCulled)
 {
     ModelBytes::square(0.5).write("models/edge");
@@ -97,6 +141,24 @@ TEST_F(ModelGLTest, OnlyAModelWhollyOutsideTheViewIsCulled)
     model->setScale(3.0);
     drawScene();
     EXPECT_FALSE(model->isCulled()) << "beyond the far plane by less than its grown size";
+}
+
+TEST_F(ModelGLTest, TheCameraMeasuresASpheresOutlineInPixelsOfTheViewportHeight)
+{
+    // A sphere whose outline touches the top and bottom of the view fills half the height each way.
+    const double halfField = Camera::fieldOfView / 2.0 * std::numbers::pi / 180.0;
+    const struct {
+        double distance, radius, pixels;
+    } cases[] = {{5.0, 5.0 * std::sin(halfField), height / 2.0},
+                 {10.0, 10.0 * std::sin(halfField), height / 2.0},
+                 {20.0, 10.0 * std::sin(halfField), height / 4.0 * std::cos(halfField) /
+                                                        std::sqrt(1.0 - std::pow(std::sin(halfField) / 2.0, 2))}};
+    drawScene();
+    for (const auto& c : cases) {
+        EXPECT_NEAR(camera->pixelRadius(Vector(0, 0, 3.0 - c.distance), c.radius), c.pixels, 1e-9) << c.distance;
+        EXPECT_NEAR(camera->pixelRadius(Vector(c.distance, 0, 3.0), c.radius), c.pixels, 1e-9) << "any direction";
+    }
+    EXPECT_TRUE(std::isinf(camera->pixelRadius(Vector(0, 0, 2.5), 1.0))) << "the eye inside";
 }
 
 TEST_F(ModelGLTest, TexturedGroupsShowTheirTextureAndMissingOnesTheColour)

@@ -50,9 +50,16 @@ BmpImage picture(const std::string& relative)
     return *image;
 }
 
+// Every rock in its three levels of detail, finest first.
+const std::vector<std::string> rockNames = {"asteroid",  "asteroid_lod1",  "asteroid_lod2",
+                                            "asteroid2", "asteroid2_lod1", "asteroid2_lod2",
+                                            "asteroid3", "asteroid3_lod1", "asteroid3_lod2"};
+
 TEST(ModelFilesTest, GroupsDrawEveryTriangleOnceWithReadableTexturesAndSolidsFaceOutward)
 {
-    for (const std::string name : {"asteroid", "asteroid2", "asteroid3", "fighter", "missile", "skybox"}) {
+    std::vector<std::string> names = rockNames;
+    names.insert(names.end(), {"fighter", "missile", "skybox"});
+    for (const std::string& name : names) {
         SCOPED_TRACE(name);
         const Model& m = model(name);
         std::vector<int> drawn(m.triangles(), 0);
@@ -82,13 +89,29 @@ TEST(ModelFilesTest, GroupsDrawEveryTriangleOnceWithReadableTexturesAndSolidsFac
 TEST(ModelFilesTest, AsteroidsFillTheirCollisionSphere)
 {
     // The game scales by 10 x size and collides at 0.9 x size: file radius 0.09.
-    for (const char* name : {"asteroid", "asteroid2", "asteroid3"}) {
+    for (const std::string& name : rockNames) {
         SCOPED_TRACE(name);
         const Model& m = model(name);
         const auto [nearest, farthest] = std::ranges::minmax(m.points, {}, &Vector::length);
         EXPECT_LT(farthest.length(), 0.125);
         EXPECT_GT(nearest.length(), 0.05);
         EXPECT_NEAR(std::cbrt(m.signedVolume() * 3.0 / (4.0 * M_PI)), 0.09, 0.012);
+    }
+}
+
+TEST(ModelFilesTest, CoarserRockLevelsKeepCornersOfTheFullRock)
+{
+    // So that switching levels neither moves nor resizes the rock.
+    for (std::size_t level = 0; level < rockNames.size(); ++level) {
+        if (level % 3 == 0) continue;
+        SCOPED_TRACE(rockNames[level]);
+        const Model& fine = model(rockNames[level - level % 3]);
+        const Model& coarse = model(rockNames[level]);
+        EXPECT_LT(coarse.triangles(), fine.triangles());
+        for (const Vector& corner : coarse.points) {
+            const auto distance = [&](const Vector& v) { return (v - corner).length(); };
+            ASSERT_LT(distance(std::ranges::min(fine.points, {}, distance)), 1e-6);
+        }
     }
 }
 

@@ -1,10 +1,13 @@
 // Emitters and clouds without GL: continuous emission laid along the path at exact times,
 // emission on demand, the pair's turns, the places an emitter refuses to emit, and the
-// drift, growth and fading of clouds.
+// drift, growth and fading of clouds, and the clouds that drawing passes over.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <vector>
 
+#include "scene/Camera.h"
 #include "tests/support/Expect.h"
 #include "tests/support/TestObjects.h"
 #include "world/Cloud.h"
@@ -194,4 +197,33 @@ TEST(CloudTest, ACloudDriftsGrowsAndFadesOutOverItsLifetime)
         EXPECT_LE(brief.getAlpha(), lifetime > 0.0 ? 0.0 : 0.5) << lifetime;
         EXPECT_TRUE(brief.isDestroyed()) << lifetime;
     }
+}
+
+TEST(CloudTest, AFaintCloudOrOneOutsideTheViewIsNotDrawn)
+{
+    // Without a window the view is square: its sides lie at 22.5 degrees from the view direction.
+    Camera camera;
+    Camera::setActive(&camera);
+    const double sideAtDepth10 = 10.0 * std::tan(Camera::fieldOfView / 2.0 * std::numbers::pi / 180.0);
+    const struct {
+        double alpha, x, scale;
+        bool culled;
+    } cases[] = {{1.0, 0.0, 1.0, false},
+                 {0.6 / 255.0, 0.0, 1.0, false},  // rounds to one step of an 8-bit channel
+                 {0.4 / 255.0, 0.0, 1.0, true},   // rounds to nothing
+                 {0.0, 0.0, 1.0, true},
+                 {1.0, sideAtDepth10 + 0.9, 1.0, false},  // its edge pokes into view
+                 {1.0, sideAtDepth10 + 1.5, 1.0, true},
+                 {1.0, sideAtDepth10 + 1.5, 2.0, false},
+                 {1.0, -sideAtDepth10 - 1.5, 1.0, true}};
+    for (const auto& c : cases) {
+        TestCloud cloud;
+        cloud.setAlpha(c.alpha);
+        cloud.setPosition(c.x, 0, -10);
+        cloud.setScale(c.scale);
+        cloud.setLifetime(10.0);
+        cloudFrame(cloud, {0, 0});
+        EXPECT_EQ(cloud.isCulled(), c.culled) << "alpha " << c.alpha << ", x " << c.x << ", scale " << c.scale;
+    }
+    Camera::setActive(nullptr);
 }

@@ -15,7 +15,7 @@
 namespace assets {
 
 namespace {
-constexpr int frequency = 12;           // 20 * 12^2 = 2880 triangles
+constexpr int fullFrequency = 12;       // 20 * 12^2 = 2880 triangles at level 0
 constexpr double meanRadius = 0.092;    // file units; the game scales by 10 * size
 constexpr double textureRepeat = 6.5;   // texture repeats per file unit
 
@@ -144,9 +144,9 @@ void boxProjection(MeshBuilder::Triangle& t, double scale)
         c.v = static_cast<float>(v * scale);
     }
 }
-}  // namespace
 
-Mesh AsteroidShape::make(Kind kind, const std::string& texture, unsigned seed)
+// The geodesic directions of one subdivision, as triangles of unit vectors.
+MeshBuilder geodesicSphere(const std::string& texture, int frequency)
 {
     const double phi = (1.0 + std::sqrt(5.0)) / 2.0;
     const std::array<Vec3, 12> ico = {Vec3(-1, phi, 0), Vec3(1, phi, 0),  Vec3(-1, -phi, 0), Vec3(1, -phi, 0),
@@ -155,9 +155,6 @@ Mesh AsteroidShape::make(Kind kind, const std::string& texture, unsigned seed)
     const int faces[20][3] = {{0, 11, 5}, {0, 5, 1},  {0, 1, 7},   {0, 7, 10}, {0, 10, 11}, {1, 5, 9}, {5, 11, 4},
                               {11, 10, 2}, {10, 7, 6}, {7, 1, 8},  {3, 9, 4},  {3, 4, 2},   {3, 2, 6}, {3, 6, 8},
                               {3, 8, 9},  {4, 9, 5},  {2, 4, 11}, {6, 2, 10}, {8, 6, 7},   {9, 8, 1}};
-    const auto radius = radiusFunction(kind, seed);
-
-    // Mean radius first, so the rock can be scaled to the collision sphere.
     MeshBuilder builder;
     builder.useGroup(texture);
     auto point = [&](const Vec3& a, const Vec3& b, const Vec3& c, int i, int j) {
@@ -174,15 +171,31 @@ Mesh AsteroidShape::make(Kind kind, const std::string& texture, unsigned seed)
             }
         }
     }
+    return builder;
+}
+
+// The factor that brings the full subdivision's mean radius to meanRadius; every level uses
+// it, so that their shared vertices coincide.
+double meanRadiusScale(const std::function<double(const Vec3&)>& radius)
+{
+    MeshBuilder full = geodesicSphere("", fullFrequency);
     double sum = 0.0;
     int count = 0;
-    builder.transform([&](const Vec3& d) {
-        const double r = radius(d);
-        sum += r;
+    full.transform([&](const Vec3& d) {
+        sum += radius(d);
         ++count;
-        return d * r;
+        return d;
     });
-    const double scale = meanRadius / (sum / count);
+    return meanRadius / (sum / count);
+}
+}  // namespace
+
+Mesh AsteroidShape::make(Kind kind, const std::string& texture, unsigned seed, int detailLevel)
+{
+    const auto radius = radiusFunction(kind, seed);
+    const double scale = meanRadiusScale(radius);
+    MeshBuilder builder = geodesicSphere(texture, fullFrequency >> detailLevel);
+    builder.transform([&](const Vec3& d) { return d * radius(d); });
     builder.transform([&](const Vec3& p) { return p * scale; });
     builder.mapTexture(-1, [](MeshBuilder::Triangle& t) { boxProjection(t, textureRepeat); });
     return builder.build(180.0);

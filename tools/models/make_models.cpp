@@ -17,6 +17,16 @@
 
 using namespace assets;
 
+namespace {
+// The full rock as `file`, its coarser levels as `file`_lod1, _lod2, ...
+void writeAsteroid(const std::string& file, AsteroidShape::Kind kind, const std::string& texture, unsigned seed)
+{
+    ModelFile::write(file, AsteroidShape::make(kind, texture, seed));
+    for (int level = 1; level < AsteroidShape::detailLevels; ++level)
+        ModelFile::write(file + "_lod" + std::to_string(level), AsteroidShape::make(kind, texture, seed, level));
+}
+}  // namespace
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -29,9 +39,9 @@ int main(int argc, char** argv)
         BmpFile::write24(folder + "rock2.bmp", RockTexture::make(RockTexture::Style::Cracked, 512, 23));
         // One paletted texture, so the game's reader meets that kind of file in real data.
         BmpFile::write8Grey(folder + "rock3.bmp", RockTexture::make(RockTexture::Style::Pitted, 512, 37));
-        ModelFile::write(folder + "asteroid", AsteroidShape::make(AsteroidShape::Kind::Potato, "rock1.bmp", 5));
-        ModelFile::write(folder + "asteroid2", AsteroidShape::make(AsteroidShape::Kind::Chunk, "rock2.bmp", 17));
-        ModelFile::write(folder + "asteroid3", AsteroidShape::make(AsteroidShape::Kind::Craggy, "rock3.bmp", 29));
+        writeAsteroid(folder + "asteroid", AsteroidShape::Kind::Potato, "rock1.bmp", 5);
+        writeAsteroid(folder + "asteroid2", AsteroidShape::Kind::Chunk, "rock2.bmp", 17);
+        writeAsteroid(folder + "asteroid3", AsteroidShape::Kind::Craggy, "rock3.bmp", 29);
         BmpFile::write24(folder + "fighter.bmp", FighterTexture::paint());
         ModelFile::write(folder + "fighter", Fighter::make("fighter.bmp"));
         const PalettedImage missilePaint = Palette::quantize(MissileTexture::paint());
