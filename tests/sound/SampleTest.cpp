@@ -20,6 +20,7 @@ TEST(SoundNameTest, UnknownOrMisspelledNamesAreRefused)
         EXPECT_GAME_ERROR(streamFileName(name), "Stream not aviable");
     EXPECT_THROW(Sample("Menu", 100.0f), GameError);
     EXPECT_EQ(streamFileName("Background"), streamFileName("Background1"));
+    EXPECT_EQ(sampleFileName("Explosion2"), "explosion3.wav") << "two and three swap files";
 }
 
 TEST_F(SampleTest, VolumeIsClampedAndRoundedToWholeSteps)
@@ -46,24 +47,19 @@ TEST_F(SampleTest, VolumeIsClampedAndRoundedToWholeSteps)
 TEST_F(SampleTest, PlaysOverlapAndNamesOfOneFileShareOneLoad)
 {
     folder.writeTone("explosion1.wav", 440, 0.5);
-    folder.writeTone("explosion3.wav", 500, 0.2);
     const Sample first("Explosion", 255.0f);
     folder.remove("explosion1.wav");  // from now on only the loaded copy can sound
     const Sample second("Explosion1", 255.0f);
-    const Sample swapped("Explosion2", 255.0f);  // explosions two and three swap files
 
     second.play();
     sound.run(0.2);  // 88 whole periods later, so the two plays are in phase
     first.play();
     sound.run(0.8);
-    swapped.play();
-    sound.run(0.3);
 
     EXPECT_NEAR(tone(440, 0.05), levelAt(255), 1e-3);
     EXPECT_NEAR(sound.toneLevel(440, 0.25, 0.45), 2 * levelAt(255), 2e-3);
     EXPECT_NEAR(tone(440, 0.55), levelAt(255), 1e-3);
     EXPECT_LT(sound.peak(0.75, 1.0), 1e-6) << "each runs to its end";
-    EXPECT_NEAR(tone(500, 1.05), levelAt(255), 1e-3);
 }
 
 TEST_F(SampleTest, WhenChannelsRunOutShotsGiveWayFirstAndTheQuietestOfAKindBeforeTheOldest)

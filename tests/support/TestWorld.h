@@ -101,6 +101,22 @@ private:
     double time_ = 0.0;
 };
 
+// The points reported while it lives.
+struct PointsSpy {
+    PointsSpy()
+    {
+        Asteroid::setPointsHandler([this](double points) { reported.push_back(points); });
+    }
+    ~PointsSpy() { Asteroid::setPointsHandler(nullptr); }
+    std::vector<double> reported;
+};
+
+// A hit that ends any rock, from something that is not a rock (the ship, say).
+inline void wreck(Asteroid* rock, PhysicalSceneObject* by)
+{
+    rock->onCollision(by, rock->getAbsolutePosition() + Vector(0, 0, 1), 1e6);
+}
+
 // Counts the game events raised while it lives.
 struct GameEventSpy : GameEventListener {
     void gameEventOccurred(GameEvent event) override { events.push_back(event); }

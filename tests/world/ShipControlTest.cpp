@@ -11,38 +11,33 @@ void fly(ShipControl& control, double seconds, double thrust, Strafing strafing 
 }
 }  // namespace
 
-TEST(ShipControlTest, SpeedFollowsTheThrustKeysUpToTheCaps)
+TEST(ShipControlTest, SpeedAndStrafingFollowTheKeysUpToTheirCaps)
 {
-    ShipControl control{FlightLimits{}};
-    fly(control, 2, 1.0);
-    EXPECT_NEAR(control.speed(), 2.0, 1e-9);
-    fly(control, 3, 1.0);
-    EXPECT_DOUBLE_EQ(control.speed(), 4.0) << "capped forward";
-    fly(control, 1, 0.0);
-    EXPECT_DOUBLE_EQ(control.speed(), 4.0) << "no key: the speed stays";
-    fly(control, 2, -1.0);
-    EXPECT_NEAR(control.speed(), 2.0, 1e-9);
-    fly(control, 5, -1.0);
-    EXPECT_DOUBLE_EQ(control.speed(), -0.5) << "capped backward";
-}
-
-TEST(ShipControlTest, StrafingFallsBackToZeroAndNeedsForwardSpeed)
-{
+    struct Step {
+        const char* what;
+        double seconds, thrust;
+        Strafing strafing;
+        double speed, strafeSpeed;
+    };
+    const Step steps[] = {
+        {"forward, strafing up to its cap", 2, 1.0, StrafeLeft, 2.0, 1.0},
+        {"strafing falls back", 0.25, 1.0, NoStrafing, 2.25, 0.5},
+        {"capped forward; strafing stops at zero, not beyond", 3, 1.0, NoStrafing, 4.0, 0.0},
+        {"no key: the speed stays", 1, 0.0, StrafeRight, 4.0, -1.0},
+    };
     ShipControl control{FlightLimits{}};
     fly(control, 1, 0.0, StrafeLeft);
-    EXPECT_DOUBLE_EQ(control.strafeSpeed(), 1.0);
     EXPECT_TRUE(control.velocity({0, 0, -1}, {-1, 0, 0}).isZero()) << "at speed 0 the frame does not move";
-    fly(control, 0.25, 0.0);
-    EXPECT_NEAR(control.strafeSpeed(), 0.5, 1e-9);
-    fly(control, 1, 0.0);
-    EXPECT_DOUBLE_EQ(control.strafeSpeed(), 0.0) << "stops at zero, not beyond";
-    fly(control, 2, 0.0, StrafeRight);
-    EXPECT_DOUBLE_EQ(control.strafeSpeed(), -1.0);
-
-    fly(control, 1, 1.0, StrafeRight);
+    for (const Step& step : steps) {
+        fly(control, step.seconds, step.thrust, step.strafing);
+        EXPECT_NEAR(control.speed(), step.speed, 1e-9) << step.what;
+        EXPECT_NEAR(control.strafeSpeed(), step.strafeSpeed, 1e-9) << step.what;
+    }
     const Vector v = control.velocity({0, 0, -1}, {-1, 0, 0});
-    EXPECT_NEAR(v.z(), -1.0, 1e-9);
+    EXPECT_NEAR(v.z(), -4.0, 1e-9);
     EXPECT_NEAR(v.x(), 1.0, 1e-9) << "negative strafe speed moves right";
+    fly(control, 7, -1.0);
+    EXPECT_DOUBLE_EQ(control.speed(), -0.5) << "capped backward";
 }
 
 TEST(ShipControlTest, TurnRateFollowsTheMouseWithLimitedResponse)
