@@ -1,6 +1,4 @@
-// The game flow with the real menus, screens and world: first as one table (from the main menu,
-// a path of input, the state it ends in and what the player has then), then the rules a path
-// cannot show. The game runs in a scratch folder with its own highscore file and replays.
+// The game flow with the real menus, screens and world: paths of input as a table, then the rest.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
