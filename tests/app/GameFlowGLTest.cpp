@@ -154,8 +154,7 @@ TEST_F(GameFlowGLTest, TheDifficultyEntryCyclesTheLevelsAndAGameStartsOnTheOneSh
     EXPECT_EQ(GameManager::currentLevel().shipLife, hard.shipLife);
 }
 
-// Music keys act on the music that plays, pieces only while a game runs; a game over stops the
-// background music for its jingle, and points after it are lost.
+// Pieces change only while a game runs; a game over plays its jingle and loses later points.
 TEST_F(GameFlowGLTest, MusicKeysAndTheGameOver)
 {
     press('5');
