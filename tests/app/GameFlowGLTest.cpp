@@ -1,6 +1,4 @@
-// The game flow with the real menus, screens and world: first as one table (from the main menu,
-// a path of input, the state it ends in and what the player has then), then the rules a path
-// cannot show. The game runs in a scratch folder with its own highscore file and replays.
+// The game flow with the real menus, screens and world: paths of input as a table, then the rest.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
@@ -156,8 +154,7 @@ TEST_F(GameFlowGLTest, TheDifficultyEntryCyclesTheLevelsAndAGameStartsOnTheOneSh
     EXPECT_EQ(GameManager::currentLevel().shipLife, hard.shipLife);
 }
 
-// Music keys act on the music that plays, pieces only while a game runs; a game over stops the
-// background music for its jingle, and points after it are lost.
+// Pieces change only while a game runs; a game over plays its jingle and loses later points.
 TEST_F(GameFlowGLTest, MusicKeysAndTheGameOver)
 {
     press('5');

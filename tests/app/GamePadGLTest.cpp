@@ -1,6 +1,4 @@
-// A virtual pad that SDL attaches in this process drives the real game manager through SDL's
-// own mapping and event path. How each input translates is PadTranslatorTest's; here only what
-// the game alone shows: the input reaches it, a pad game replays, and the pad's coming and going.
+// A virtual pad through SDL's own event path drives the real game (PadTranslatorTest has the rules).
 #include <gtest/gtest.h>
 
 #include <iostream>

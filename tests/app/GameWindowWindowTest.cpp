@@ -1,5 +1,4 @@
-// The real GLUT window under Xvfb: full screen at start, input from the X server reaching the
-// listeners through the callbacks, F5 under "-d", and the pointer leaving the window.
+// The real GLUT window under Xvfb: full screen, X input reaching the listeners, F5 under "-d".
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
@@ -29,8 +28,7 @@ struct Recorder : KeyboardListener, MouseButtonListener, MouseMoveListener {
     std::vector<std::vector<int>> buttons, moves;
 };
 
-// Lets GLUT process events and the game run its frames, which hand the input to the
-// listeners, until `done` or a few seconds have passed.
+// Lets GLUT and the game's frames hand the input on until `done`, for at most five seconds.
 bool pumpUntil(const std::function<bool()>& done)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);

@@ -48,7 +48,7 @@ TEST(InputTest, AKeyPairReportsEachChangeOnceAndSeesAShiftedRelease)
     EXPECT_EQ(spy.values, (std::vector<int>{2, 0, 1, 0, 2, 0}));
 }
 
-TEST(InputTest, KeyMatchingRules)
+TEST(InputTest, KeysMatchTheirCharactersAndVirtualKeysJoinTheirKeysWithFreshCodes)
 {
     const Key w('W', false);
     EXPECT_TRUE(w.matchesCharacter('w') && w.matchesCharacter('W'));
@@ -56,10 +56,7 @@ TEST(InputTest, KeyMatchingRules)
     EXPECT_FALSE(Key('W', true).matchesCharacter('w'));
     EXPECT_FALSE(Key(GLUT_KEY_UP).matchesCharacter('e')) << "'e' is 101 like the up arrow";
     EXPECT_FALSE(Key('e', true).matchesSpecial(GLUT_KEY_UP));
-}
 
-TEST(InputTest, VirtualKeysJoinTheirKeysAndGetFreshCodes)
-{
     Recorder recorder;
     CombinedKey first(Key('W', false), Key(GLUT_KEY_UP), CombinedKey::anyKeyDown);
     CombinedKey second(Key('S', false), Key(GLUT_KEY_DOWN), CombinedKey::anyKeyDown);

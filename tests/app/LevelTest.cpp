@@ -1,5 +1,4 @@
-// The difficulty levels by their relations: each level is harder than the one before in the
-// values that make it so, and every start begins from the defaults, whatever came before.
+// The difficulty levels by their relations, and every start from the defaults.
 #include "app/Level.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "app/HighscoreScreen.h"
 #include "tests/support/TemporaryFolder.h"
 
-TEST(ScreensTest, AConnectedPadAddsItsColumnToTheFirstHelpPageOnly)
+TEST(ScreensTest, APadAddsAColumnToTheFirstHelpPageAndHighscoresPageThroughTheLevels)
 {
     HelpScreen help;
     help.show();
@@ -17,10 +17,8 @@ TEST(ScreensTest, AConnectedPadAddsItsColumnToTheFirstHelpPageOnly)
     EXPECT_EQ(help.fields()[4]->getLines()[7], "west button (X)") << "beside its key's action";
     help.show();
     EXPECT_EQ(help.fields().size(), 4u);
-}
 
-TEST(ScreensTest, HighscoresPageThroughTheLevels)
-{
+    // The highscores page through the levels.
     const TemporaryFolder folder;
     HighscoreTable table(folder.file("highscores.dat"), 4);
     table.add(3, 900, "Ann");

@@ -61,7 +61,7 @@ TEST_F(CounterTest, TheTimerKeepsATwentyFourHourClockWithoutEmptyLeadingFields)
     EXPECT_EQ(timer.getText(), "23:59:59");
 }
 
-TEST_F(CounterTest, CountingTimersStepEveryWholeSecondFromTheirStart)
+TEST_F(CounterTest, CountingTimersStepEveryWholeSecondFromTheirStartAndTheClockShowsTheTime)
 {
     ScreenTimer up("digits", 0, 0, 0, ScreenTimer::CountUp);
     at(up, 10.0);  // the reference
@@ -84,10 +84,8 @@ TEST_F(CounterTest, CountingTimersStepEveryWholeSecondFromTheirStart)
     at(down, 17.0);
     at(down, 18.0);
     EXPECT_EQ(down.getText(), "23:59:59");
-}
 
-TEST_F(CounterTest, AStillTimerStandsAndTheClockShowsTheStepsWholeSeconds)
-{
+    // A still timer stands; the clock shows the step's whole seconds.
     ScreenTimer clock("digits", 5, 0, 0, ScreenTimer::Still);
     last = 59.5;
     at(clock, 61.0);

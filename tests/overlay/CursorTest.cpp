@@ -12,7 +12,7 @@ struct CursorTest : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(CursorTest, ShowingACursorTakesOverFromTheActiveOne)
+TEST_F(CursorTest, ShowingACursorTakesOverFromTheActiveOneAndOnlyTheShownOneFollowsTheMouse)
 {
     CrosshairCursor first(8, Color(1, 1, 1, 1));
     EXPECT_FALSE(ScreenElement::shownElements().contains(&first)) << "a new cursor waits hidden";
@@ -36,18 +36,16 @@ TEST_F(CursorTest, ShowingACursorTakesOverFromTheActiveOne)
         passing.show();
     }
     EXPECT_EQ(Cursor::active(), nullptr) << "a deleted cursor is not left active";
-}
 
-TEST_F(CursorTest, OnlyTheShownCursorFollowsTheMouseAndItStartsWhereThePointerIs)
-{
-    CrosshairCursor first(8, Color(1, 1, 1, 1)), second(8, Color(1, 1, 1, 1));
+    // Only the shown cursor follows the mouse, and it starts where the pointer is.
+    CrosshairCursor third(8, Color(1, 1, 1, 1));
     dispatchMouseMoved(Pointer::inWindow(100, 200, 1280, 720));
-    EXPECT_EQ(first.getPointer().x, 0) << "a hidden cursor does not listen";
-    first.show();
-    EXPECT_EQ(first.getPointer().y, 200);
+    EXPECT_EQ(third.getPointer().x, 0) << "a hidden cursor does not listen";
+    third.show();
+    EXPECT_EQ(third.getPointer().y, 200);
     second.show();
     dispatchMouseMoved(Pointer::inWindow(7, 9, 1280, 720));
-    EXPECT_EQ(first.getPointer().x, 100);
+    EXPECT_EQ(third.getPointer().x, 100);
     EXPECT_EQ(second.getPointer().y, 9);
     Cursor::useSystemCursor();
 }

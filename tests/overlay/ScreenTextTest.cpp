@@ -12,8 +12,7 @@
 namespace {
 using Lines = std::vector<std::string>;
 
-// A font image with one-pixel cells: every code has ink except 0 and the space, so every
-// glyph with ink is one cell wide.
+// One-pixel cells, inked for every code but 0 and the space: each inked glyph is a cell wide.
 struct ScreenTextTest : ::testing::Test {
     void SetUp() override
     {
@@ -124,7 +123,7 @@ TEST_F(ScreenTextTest, TheGliderRisesFromBelowItsFieldAndStartsAgainAfterItsText
     EXPECT_EQ(empty.getGlidePosition(), 0.0);
 }
 
-TEST(GlyphSetTest, MarginsAreTheEmptyColumnsOfEachCell)
+TEST(GlyphSetTest, MarginsAreTheEmptyColumnsOfEachCellOfASquarePowerOfTwoBitmap)
 {
     // Four-pixel cells: 'A' has ink in columns 1 and 2 of its cell, code 0xFF (bottom right)
     // only in its last column, code 0x80 none.
@@ -141,10 +140,8 @@ TEST(GlyphSetTest, MarginsAreTheEmptyColumnsOfEachCell)
     EXPECT_EQ(fourPixel.leftMargin(0xFF), 0.75f);
     EXPECT_EQ(fourPixel.rightMargin(0xFF), 0.0f);
     EXPECT_EQ(fourPixel.inkWidth(0x80), 0.0);
-}
 
-TEST(GlyphSetTest, OnlyReadableSquarePowerOfTwoBitmapsAreFontsAndTextsShareTheirGlyphs)
-{
+    // Only readable square power-of-two bitmaps are fonts.
     NullPlatform platform;
     Platform::install(&platform);
     TemporaryFolder folder;

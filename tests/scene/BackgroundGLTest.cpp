@@ -20,9 +20,7 @@ namespace {
 constexpr int width = 160, height = 120;
 
 struct BackgroundGLTest : ::testing::Test {
-    // The model library keeps every file it has read for the rest of the process, and a test
-    // that drew the game's sky has it: each sky box test runs in a fresh process (the death
-    // test's re-run of this binary), which also keeps its sky box from every later test.
+    // The model library keeps every sky box it read: each test runs in a fresh (death test) process.
     void inFreshProcess(const std::function<void()>& body)
     {
         GTEST_FLAG_SET(death_test_style, "threadsafe");

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Format{"shortPalette", {.width = 9, .bits = 8, .paletteSize = 5}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(BmpReaderTest, DamagedFilesGiveTheirMessageAndNoImage)
+TEST_F(BmpReaderTest, DamagedAndCutShortFilesGiveTheirMessageAndNoImage)
 {
     constexpr BmpBytes runLength{.bits = 8, .compression = BmpBytes::RunLength8};
     // Header fields overwritten: (offset, value, size) in the file.
@@ -99,11 +99,9 @@ TEST_F(BmpReaderTest, DamagedFilesGiveTheirMessageAndNoImage)
         EXPECT_FALSE(loadBmp(path));
         EXPECT_EQ(platform.lastMessage, "Failed to open DIB file " + path + ".\n");
     }
-}
 
-TEST_F(BmpReaderTest, EveryCutShortFileGivesAMessage)
-{
-    // Rows of 10 bytes are stored as 12; the last row may lose its padding and still load.
+    // Every cut-short file gives a message. Rows of 10 bytes are stored as 12; the last row may lose its padding and
+    // still load.
     for (const auto& [layout, spare] :
          {std::pair{BmpBytes{.width = 10, .height = 4, .bits = 8}, std::size_t{2}},
           std::pair{BmpBytes{.width = 10, .height = 4, .bits = 8, .compression = BmpBytes::RunLength8},

@@ -14,13 +14,6 @@
 namespace {
 using Rgba = std::array<float, 4>;
 
-Rgba ambientModel()
-{
-    Rgba value{};
-    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, value.data());
-    return value;
-}
-
 // A light's or a material's parameter, by glGetLightfv or glGetMaterialfv.
 Rgba read(void (*get)(GLenum, GLenum, GLfloat*), GLenum which, GLenum parameter)
 {
@@ -30,6 +23,10 @@ Rgba read(void (*get)(GLenum, GLenum, GLfloat*), GLenum which, GLenum parameter)
 }
 Rgba lightValue(GLenum light, GLenum parameter) { return read(glGetLightfv, light, parameter); }
 Rgba material(GLenum face, GLenum parameter) { return read(glGetMaterialfv, face, parameter); }
+Rgba ambientModel()
+{
+    return read([](GLenum, GLenum name, GLfloat* value) { glGetFloatv(name, value); }, 0, GL_LIGHT_MODEL_AMBIENT);
+}
 
 void expectNear(const Rgba& got, const Rgba& want)
 {

@@ -1,5 +1,4 @@
-// The level of detail by size on screen: bigger never means coarser, every level is reached,
-// none beyond the last, and a size that is not a number keeps the full detail.
+// The level of detail by size on screen.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -16,8 +16,7 @@
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
-// Every model file is read once per process and kept under its name, so each test writes its
-// own names: a name another test wrote would bring that test's model.
+// Model files are kept by name for the whole process, so each test writes names of its own.
 struct ModelGLTest : SceneGLTest {
     void SetUp() override
     {

@@ -138,7 +138,7 @@ TEST_F(SceneGraphGLTest, AFlexibleObjectDrawsItsChildrenInPlaceUnderItsMaterial)
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{0.2f, 0.2f, 0.2f, 1}.data());
 }
 
-TEST_F(PickingGLTest, TheNearestRegisteredObjectUnderThePointIsPicked)
+TEST_F(PickingGLTest, TheNearestRegisteredObjectUnderThePointIsPickedAndOutsideIsNothing)
 {
     auto* nearSmall = add(new SelectableSquare(0.5, 0.5, 0.5, 0.3), {});
     auto* farLarge = add(new SelectableSquare(0.5, 0.5, 0.5, 1.5), {0, 0, -1});
@@ -153,11 +153,9 @@ TEST_F(PickingGLTest, TheNearestRegisteredObjectUnderThePointIsPicked)
     farLarge->enableSelection();
     delete farLarge;
     EXPECT_EQ(Selectable::pick(width / 2, height / 2), nearSmall);
-}
 
-TEST_F(PickingGLTest, WindowRowsCountFromTheTopAndOutsideIsNothing)
-{
-    auto* high = add(new SelectableSquare(0.5, 0.5, 0.5, 0.2), {0, 0.8, 0});  // in the upper half
+    // Window rows count from the top.
+    auto* high = add(new SelectableSquare(0.5, 0.5, 0.5, 0.2), {0, 0.8, 0});
     graph->calculate({0, 0});
     EXPECT_EQ(Selectable::pick(width / 2, height / 2 - 40), high);
     EXPECT_EQ(Selectable::pick(width / 2, height / 2 + 40), nullptr);

@@ -1,7 +1,5 @@
 // The generated models, textures and font, read with the game's own readers, against what the
-// game assumes of them: every group drawn, solids facing out, the asteroids' collision size,
-// the points where guns, rails and exhaust sit, a seamless sky box inside the view volume, and
-// the font's grid of glyphs.
+// game assumes of them.
 #include "scene/BmpReader.h"
 #include "scene/ModelFile.h"
 #include "scene/Vector.h"
@@ -117,9 +115,7 @@ TEST(ModelFilesTest, CoarserRockLevelsKeepCornersOfTheFullRock)
 
 TEST(ModelFilesTest, FighterAndMissileCarryTheirPointsWhereTheGameExpects)
 {
-    // In ship units (the game scales the model by 10): two guns, the exhaust, two rails whose
-    // point is the hanging rocket's centre just under its pylon. Each has a vertex of the hull
-    // that near.
+    // Guns, exhaust and rails (a hanging rocket's centre) in ship units, each near a hull vertex.
     const Model& fighter = model("fighter");
     const struct {
         Vector point;
@@ -150,14 +146,12 @@ TEST(ModelFilesTest, FighterAndMissileCarryTheirPointsWhereTheGameExpects)
 TEST(ModelFilesTest, SkyBoxLiesInsideTheViewVolumeAndItsFacesAgreeAlongEveryEdge)
 {
     const Model& m = model("skybox");
-    // Scaled by 10, every point stays between the near plane 0.1 and the far plane 100 in
-    // every viewing direction, so within 100 / sqrt(3) of the eye.
+    // Scaled by 10, between the near plane 0.1 and the far plane 100 in every direction.
     for (const Vector& v : m.points) {
         EXPECT_LT(v.length() * 10, 57.0);
         EXPECT_GT(v.length() * 10, 1.0);
     }
-    // Texel lookup as OpenGL does with GL_LINEAR and GL_REPEAT (rows bottom first) at the
-    // fraction t of the way from texture coordinate a to b.
+    // Texel lookup as GL_LINEAR and GL_REPEAT do, the fraction t of the way from a to b.
     const auto sample = [](const BmpImage& p, std::array<float, 2> a, std::array<float, 2> b, double t, int c) {
         const double x = (a[0] + (b[0] - a[0]) * t) * p.width - 0.5, y = (a[1] + (b[1] - a[1]) * t) * p.height - 0.5;
         const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
@@ -204,8 +198,7 @@ TEST(ModelFilesTest, SkyBoxLiesInsideTheViewVolumeAndItsFacesAgreeAlongEveryEdge
     EXPECT_LT(worst, 1.5) << "mean difference in grey levels along the worst edge";
 }
 
-// The game reads the font as a 16 x 16 grid of cells (code c at row c / 16 from the top),
-// takes the red channel as coverage and measures each glyph's margins from its columns.
+// The game reads the font as a 16 x 16 grid of cells, code c at row c / 16 from the top.
 TEST(FontBitmapTest, EveryPrintableCodeHasAGlyphInsideItsCellAndNothingElseDoes)
 {
     const BmpImage font = picture("fonts/arial.bmp");
