@@ -54,7 +54,7 @@ TEST_F(ModelGLTest, AModelIsDrawnWhereItStandsFadesWithAlphaAndItsPlainListHasIt
     ModelBytes::square(0.5).write("models/plate");
     Model* model = show("plate", Color(0.8, 0.8, 0.8, 1));
     model->setPosition(0.8, 0, 0);
-    drawScene("model-plate");
+    drawScene();
     const int full = GLContext::pixel(width / 2 + 40, height / 2).r;
     EXPECT_GT(full, 150) << "lit grey";
     EXPECT_EQ(GLContext::pixel(width / 2 - 40, height / 2).r, 0) << "nothing on the left";
@@ -168,7 +168,7 @@ TEST_F(ModelGLTest, TexturedGroupsShowTheirTextureAndMissingOnesTheColour)
     Model* model = show("textured");
     glDisable(GL_LIGHT0);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{1, 1, 1, 1}.data());
-    drawScene("model-textured");
+    drawScene();
     const GLContext::Rgb left = GLContext::pixel(width / 2 - 25, height / 2);
     const GLContext::Rgb right = GLContext::pixel(width / 2 + 25, height / 2);
     EXPECT_TRUE(left.r > 200 && left.b < 50 && right.b > 200 && right.r < 50);

@@ -51,7 +51,7 @@ TEST_F(SceneGraphGLTest, TransparentObjectsBlendFarToNearOverTheSolidScene)
     add(new ColouredSquare(0, 0, 1), {0, 0, -3});
     auto* nearRed = add(new GlassBillboard(1, 0, 0, 0.5), {0, 0, 0});
     add(new GlassBillboard(0, 1, 0, 0.5), {0, 0, -1});
-    drawScene("scene-glass");
+    drawScene();
     EXPECT_TRUE(near(centre(), {128, 64, 64}, 3)) << "green was drawn first, then red over it";
 
     nearRed->setTransparent(false);  // now an ordinary solid object, drawn first
@@ -77,7 +77,7 @@ TEST_F(SceneGraphGLTest, CulledScenesAreSkippedWithTheirSubtree)
 TEST_F(SceneGraphGLTest, BillboardsFaceTheViewerWithTheirSize)
 {
     auto* board = add(new Billboard, {0, 0, -1});
-    drawScene("flat-plain");
+    drawScene();
     const GLContext::Box plain = GLContext::litBox(0, 30);
     const int plainWidth = plain.right - plain.left + 1;
     const int plainArea = GLContext::countLit(0, 0, width, height, 0, 30);
@@ -85,7 +85,7 @@ TEST_F(SceneGraphGLTest, BillboardsFaceTheViewerWithTheirSize)
 
     board->setRotation(70, 0, 1, 0);   // an ordinary square would be seen nearly edge-on
     camera->setRotation(45, 0, 0, 1);  // rolling the camera would show a diamond
-    drawScene("flat-rolled");
+    drawScene();
     EXPECT_NEAR(GLContext::litBox(0, 30).right - GLContext::litBox(0, 30).left + 1, plainWidth, 1);
     EXPECT_NEAR(GLContext::countLit(0, 0, width, height, 0, 30), plainArea, plainArea / 50) << "still upright";
     board->setScale(2);
@@ -132,7 +132,7 @@ TEST_F(SceneGraphGLTest, AFlexibleObjectDrawsItsChildrenInPlaceUnderItsMaterial)
     };
     ship->addChild(new LitSquare);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{0, 0, 0, 1}.data());
-    drawScene("line-flexible");
+    drawScene();
     EXPECT_EQ(GLContext::pixel(width / 2 + 45, height / 2).b, 255) << "the ship's blue glow";
     EXPECT_EQ(centre().z(), 0) << "the hull sits where its ship is";
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, std::array<float, 4>{0.2f, 0.2f, 0.2f, 1}.data());

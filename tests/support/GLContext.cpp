@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 namespace {
 EGLDisplay display = EGL_NO_DISPLAY;
@@ -137,24 +136,6 @@ Box litBox(int channel, int threshold)
             if (pixels[(static_cast<std::size_t>(y) * width() + x) * 3 + channel] > threshold)
                 box = {std::min(box.left, x), std::max(box.right, x), std::min(box.bottom, y), std::max(box.top, y)};
     return box;
-}
-
-std::string writePng(const std::string& name)
-{
-    const char* data = std::getenv("RUBBLESTORM_DATA");
-    const std::filesystem::path folder =
-        (data != nullptr ? std::filesystem::path(data).parent_path() : std::filesystem::temp_directory_path()) /
-        "gl-shots";
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    const std::string path = (folder / (name + ".png")).string();
-    const std::string command = "/usr/bin/convert -size " + std::to_string(currentWidth) + "x" +
-                                std::to_string(currentHeight) + " -depth 8 rgb:- -flip '" + path + "'";
-    FILE* pipe = popen(command.c_str(), "w");
-    if (pipe == nullptr) return {};
-    const std::vector<std::uint8_t> pixels = readPixels();
-    std::fwrite(pixels.data(), 1, pixels.size(), pipe);
-    return pclose(pipe) == 0 ? path : std::string();
 }
 
 }  // namespace GLContext

@@ -3,7 +3,6 @@
 // server needed). Rendering goes to a pbuffer whose back buffer can be read with
 // glReadPixels. One context per process, made current by the gl_tests main.
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace GLContext {
@@ -34,8 +33,5 @@ struct Box {
     int left = 1 << 30, right = -1, bottom = 1 << 30, top = -1;
 };
 Box litBox(int channel, int threshold);
-// Writes the back buffer as build/gl-shots/<name>.png (next to the run folder), for looking
-// at what a test drew. Returns the path, or an empty string if it could not be written.
-std::string writePng(const std::string& name);
 
 }  // namespace GLContext

@@ -36,13 +36,12 @@ protected:
         graph->calculate({0, 0});
         GLContext::resize(640, 480);
     }
-    // One frame, calculated without time passing and drawn; kept as the picture `shot` if named.
-    void drawScene(const std::string& shot = "")
+    // One frame, calculated without time passing and drawn.
+    void drawScene()
     {
         graph->calculate({0, 0});
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         graph->draw();
-        if (!shot.empty()) GLContext::writePng(shot);
     }
 
     SceneGraph* graph = nullptr;

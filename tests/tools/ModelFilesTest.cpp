@@ -143,61 +143,6 @@ TEST(ModelFilesTest, FighterAndMissileCarryTheirPointsWhereTheGameExpects)
     EXPECT_LT(front, 0.5 * back);
 }
 
-TEST(ModelFilesTest, SkyBoxLiesInsideTheViewVolumeAndItsFacesAgreeAlongEveryEdge)
-{
-    const Model& m = model("skybox");
-    // Scaled by 10, between the near plane 0.1 and the far plane 100 in every direction.
-    for (const Vector& v : m.points) {
-        EXPECT_LT(v.length() * 10, 57.0);
-        EXPECT_GT(v.length() * 10, 1.0);
-    }
-    // Texel lookup as GL_LINEAR and GL_REPEAT do, the fraction t of the way from a to b.
-    const auto sample = [](const BmpImage& p, std::array<float, 2> a, std::array<float, 2> b, double t, int c) {
-        const double x = (a[0] + (b[0] - a[0]) * t) * p.width - 0.5, y = (a[1] + (b[1] - a[1]) * t) * p.height - 0.5;
-        const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
-        const auto texel = [&](int dx, int dy) {
-            const int xi = ((x0 + dx) % p.width + p.width) % p.width, yi = ((y0 + dy) % p.height + p.height) % p.height;
-            return static_cast<double>(p.data[(static_cast<std::size_t>(yi) * p.width + xi) * 3 + c]);
-        };
-        return std::lerp(std::lerp(texel(0, 0), texel(1, 0), x - x0), std::lerp(texel(0, 1), texel(1, 1), x - x0),
-                         y - y0);
-    };
-    struct Edge {
-        std::size_t face;
-        int from, to;  // vertex indices
-    };
-    std::vector<BmpImage> faces;
-    std::vector<Edge> edges;
-    for (const ModelFile::Group& g : m.file.groups) {
-        for (int t = g.firstTriangle; t < g.firstTriangle + g.triangleCount; ++t)
-            for (int k = 0; k < 3; ++k)
-                edges.push_back({faces.size(), m.file.indices[3 * t + k], m.file.indices[3 * t + (k + 1) % 3]});
-        faces.push_back(picture("models/" + g.textureName));
-    }
-    const auto& uv = m.file.textureCoordinates;
-    const auto same = [&](int i, int j) { return (m.points[i] - m.points[j]).length() < 1e-9; };
-    int shared = 0;
-    double worst = 0.0;
-    for (const Edge& e : edges) {
-        for (const Edge& f : edges) {
-            const bool reversed = same(e.from, f.to) && same(e.to, f.from);
-            if (f.face <= e.face || (!reversed && !(same(e.from, f.from) && same(e.to, f.to)))) continue;
-            ++shared;
-            double total = 0.0;
-            constexpr int samples = 400;
-            for (int s = 0; s <= samples; ++s) {
-                const double t = static_cast<double>(s) / samples;
-                for (int c = 0; c < 3; ++c)
-                    total += std::abs(sample(faces[e.face], uv[e.from], uv[e.to], t, c) -
-                                      sample(faces[f.face], uv[f.from], uv[f.to], reversed ? 1.0 - t : t, c));
-            }
-            worst = std::max(worst, total / (3.0 * (samples + 1)));
-        }
-    }
-    EXPECT_EQ(shared, 12) << "a cube has twelve edges between its faces";
-    EXPECT_LT(worst, 1.5) << "mean difference in grey levels along the worst edge";
-}
-
 // The game reads the font as a 16 x 16 grid of cells, code c at row c / 16 from the top.
 TEST(FontBitmapTest, EveryPrintableCodeHasAGlyphInsideItsCellAndNothingElseDoes)
 {
