@@ -74,13 +74,16 @@ TEST_P(GameStatesGLTest, ThePathEndsInItsStateWithItsEffects)
         const std::uint64_t before = game->worldChecksum();
         game->frame();
         EXPECT_EQ(game->worldChecksum() != before, row.world == Moving) << "the world moving";
-        if (row.state != GameState::NameEntry)  // the game is over there, whatever its clock does
+        if (row.state != GameState::NameEntry) {  // the game is over there, whatever its clock does
             EXPECT_EQ(game->getTimer().isPaused(), row.world == Still) << "the game clock";
+        }
     }
     const Menu* main = game->getMainMenu();
     EXPECT_EQ(main != nullptr && main->isActive(), row.state == GameState::MainMenu) << "the main menu";
     ASSERT_EQ(game->getGameMenu() != nullptr, row.gameMenu) << "the in-game menu";
-    if (row.gameMenu) EXPECT_EQ(game->getGameMenu()->isActive(), row.state == GameState::GameMenu);
+    if (row.gameMenu) {
+        EXPECT_EQ(game->getGameMenu()->isActive(), row.state == GameState::GameMenu);
+    }
     if (row.page >= 0) {
         const bool help = row.state == GameState::Help;
         EXPECT_EQ(help ? game->getHelpScreen().page() : game->getHighscoreScreen().shownLevel(), row.page);
@@ -92,7 +95,9 @@ TEST_P(GameStatesGLTest, ThePathEndsInItsStateWithItsEffects)
     if (row.state == GameState::MainMenu || row.state == GameState::Running) {
         const bool inMenu = row.state == GameState::MainMenu;
         EXPECT_EQ(menuMusic().isPaused(), !inMenu);
-        if (!inMenu) EXPECT_FALSE(backgroundMusic().isPaused());
+        if (!inMenu) {
+            EXPECT_FALSE(backgroundMusic().isPaused());
+        }
         EXPECT_EQ(platform.systemCursorVisible, inMenu);
     }
 }

@@ -28,9 +28,9 @@ struct SceneGraphGLTest : SceneGLTest {
         graph->addChild(object);
         return object;
     }
-    int drawnPixels(const std::string& shot = "")
+    int drawnPixels()
     {
-        drawScene(shot);
+        drawScene();
         return GLContext::countPixelsNot(0, 0, 0);
     }
     Line* redLine(Vector start, Vector end)
@@ -96,14 +96,14 @@ TEST_F(SceneGraphGLTest, BillboardsFaceTheViewerWithTheirSize)
 TEST_F(SceneGraphGLTest, ALineIsABandFacingTheViewerInItsOwnCoordinates)
 {
     Line* beam = redLine({-1, 0, 0}, {1, 0, 0});
-    const int straight = drawnPixels("line-beam");
+    const int straight = drawnPixels();
     EXPECT_GT(straight, 300);
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING)) << "lighting is back on";
 
     // Seen from above, the same line still shows its full width, whatever the winding.
     camera->setPosition(0, 3, 0);
     camera->setRotation(-90, 1, 0, 0);
-    EXPECT_NEAR(drawnPixels("line-from-above"), straight, straight / 10);
+    EXPECT_NEAR(drawnPixels(), straight, straight / 10);
 
     // Degenerate lines show nothing: a point, and a line along the line of sight.
     camera->setPosition(0, 0, 3);
