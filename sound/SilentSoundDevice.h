@@ -1,10 +1,10 @@
 #pragma once
 // SilentSoundDevice: the device of a machine without sound output (no sound card, a CI
 // container, a failed start). Every call is accepted and does nothing; every id it returns is
-// the empty one. Depends on: SoundDevice.
+// the empty one. Tests derive from it to watch single calls. Depends on: SoundDevice.
 #include "sound/SoundDevice.h"
 
-class SilentSoundDevice final : public SoundDevice {
+class SilentSoundDevice : public SoundDevice {
 public:
     bool isSilent() const override { return true; }
 

@@ -9,6 +9,7 @@
 #include "app/MouseButtonListener.h"
 #include "app/MouseMoveListener.h"
 #include "sound/GameSounds.h"
+#include "sound/SilentSoundDevice.h"
 #include "sound/SoundSystem.h"
 #include "tests/support/GLContext.h"
 
@@ -28,19 +29,10 @@ struct Chooser : MenuEventListener {
 };
 
 // Counts the effects played while it is the sound device.
-struct PlayCounter final : SoundDevice {
+struct PlayCounter final : SilentSoundDevice {
     PlayCounter() { selectSample(); }  // loaded on the device before, as in the game
     bool isSilent() const override { return false; }
-    SampleId loadSample(const std::string&) override { return {}; }
     ChannelId playSample(SampleId, int, EffectPriority) override { return ++plays, ChannelId{}; }
-    StreamId openStream(const std::string&, bool) override { return {}; }
-    ChannelId playStream(StreamId, int) override { return {}; }
-    void stopStream(StreamId) override {}
-    void closeStream(StreamId) override {}
-    void setVolume(ChannelId, int) override {}
-    void setPaused(ChannelId, bool) override {}
-    bool isActive(ChannelId) override { return false; }
-    void update() override {}
     int plays = 0;
 };
 
