@@ -364,7 +364,9 @@ bool GameManager::playReplay(const std::string& path, bool fast, PlaybackEnd onE
 
 void GameManager::playReplay(Replay replay, bool fast, PlaybackEnd onEnd)
 {
-    if (state_ != GameState::MainMenu || player_ != nullptr) return;
+    // A caller waiting for the end would otherwise wait for ever.
+    if (state_ != GameState::MainMenu || player_ != nullptr)
+        throw GameError("A replay can only be played from the main menu");
     if (replay.start.start != "new" && replay.start.start != specialStart_)
         throw GameError("The replay starts in a way this game does not know: " + replay.start.start);
     onPlaybackEnd_ = std::move(onEnd);

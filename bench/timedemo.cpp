@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,8 @@
 #include "app/ErrorReport.h"
 #include "app/GameManager.h"
 #include "app/GameWindow.h"
+#include "app/KeyCodes.h"
+#include "app/Menu.h"
 #include "bench/PeakMemory.h"
 #include "bench/ScriptedPilot.h"
 #include "bench/TimingSeries.h"
@@ -40,6 +43,7 @@ constexpr unsigned seed = 9;
 constexpr int defaultFrames = 600;
 constexpr std::int64_t frameNanoseconds = 1'000'000'000 / ScriptedPilot::framesPerSecond;
 constexpr auto fullScreenTimeout = std::chrono::seconds(5);
+constexpr int maxFinishSteps = 8;
 
 struct Scenario {
     const char* name;
@@ -78,6 +82,37 @@ void step()
     GameWindow::display();
 }
 
+// A left click on an entry of the in-game menu, made of the events a player's click makes so
+// that the replay holds it (choosing the entry directly would leave the playback behind).
+void clickGameMenuEntry(GameManager& game, const std::string& key)
+{
+    for (const auto& entry : game.getGameMenu()->getEntries()) {
+        if (entry->getKey() != key) continue;
+        const int x = static_cast<int>(std::lround(entry->getX() * glutGet(GLUT_WINDOW_WIDTH)));
+        const int y = static_cast<int>(std::lround((1.0 - entry->getY()) * glutGet(GLUT_WINDOW_HEIGHT)));
+        game.receive({InputEvent::PointerMove, 0, x, y, 0});
+        game.receive({InputEvent::ButtonDown, GLUT_LEFT_BUTTON, x, y, 0});
+        game.receive({InputEvent::ButtonUp, GLUT_LEFT_BUTTON, x, y, 0});
+        return;
+    }
+    throw GameError("The in-game menu has no entry " + key);
+}
+
+// Back at the main menu the way a player gets there from wherever the game stands (a battle
+// may be lost before its last frame): ESC past the game-over message and the name entry, the
+// in-game menu's "finish" from a running game. The return completes the recording.
+void finishGame(GameManager& game)
+{
+    for (int steps = 0; game.getState() != GameState::MainMenu; ++steps) {
+        if (steps == maxFinishSteps) throw GameError("The recorded game did not return to the main menu");
+        if (game.getState() == GameState::GameMenu)
+            clickGameMenuEntry(game, "finish");
+        else
+            game.receive({InputEvent::KeyDown, KeyCode::escape});
+        step();
+    }
+}
+
 // The pilot's game, recorded as every game is; the in-game menu's "finish" completes the file.
 std::string record(const Scenario& scenario, int frames)
 {
@@ -93,10 +128,7 @@ std::string record(const Scenario& scenario, int frames)
         step();
     }
     pilot.letGo();
-    game.receive({InputEvent::KeyDown, 27});
-    step();
-    game.menuEntrySelected("finish");
-    step();
+    finishGame(game);
     const std::string file = std::string("timedemo-") + scenario.name + ".replay";
     std::filesystem::copy_file("last.replay", file, std::filesystem::copy_options::overwrite_existing);
     return file;

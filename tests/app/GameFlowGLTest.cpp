@@ -269,6 +269,7 @@ TEST_F(GameFlowGLTest, EveryGameIsRecordedAndPlaysBackAsItWentWithoutItsMessages
     send(*game, InputEvent::KeyDown, 'h');
     send(*game, InputEvent::ButtonDown, GLUT_LEFT_BUTTON, 10, 10);
     EXPECT_EQ(game->getState(), GameState::Running);
+    EXPECT_FALSE(game->playReplay("last.replay", true)) << "only from the main menu";
     send(*game, InputEvent::KeyDown, escape);
     EXPECT_FALSE(game->isPlayingBack());
     EXPECT_EQ(game->getState(), GameState::MainMenu);
