@@ -39,6 +39,7 @@ void GameWindow::createWindow(int* argc, char** argv)
     glutInitWindowPosition(0, 0);
     glutInitWindowSize(windowedWidth, windowedHeight);
     glutCreateWindow("Rubblestorm");
+    SceneGraph::getInstance()->setBackground(Background::draw);
     glutDisplayFunc(display);
     glutReshapeFunc(reshape);
     glutIgnoreKeyRepeat(1);
@@ -103,7 +104,6 @@ void GameWindow::toggleFullScreen()
 
 void GameWindow::display()
 {
-    Background::draw();  // clears the buffers and draws the sky box
     SceneGraph::getInstance()->draw();
     glutSwapBuffers();
 }

@@ -8,9 +8,11 @@
 // Scenarios: "easy" and "impossible" start a game of that level from the main menu; "battle"
 // starts an Impossible game and gathers its rocks in front of the ship (a start of the bench's
 // own, named in the replay), so that fragments, sparks, dust and rocket trails fill the view.
+// Frames named after a FILE are written as pictures, timedemo-<frame>.ppm, to compare the
+// look of two builds frame by frame.
 // Needs an X server of 1280 x 720 (xvfb-run) and the run folder as working directory; prints
 // the peak resident memory of the whole run.
-// Usage: timedemo easy|impossible|battle|FILE [frames]
+// Usage: timedemo easy|impossible|battle [frames] | timedemo FILE [picture frames...]
 #include <GL/freeglut.h>
 
 #include <algorithm>
@@ -21,8 +23,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "app/ErrorReport.h"
 #include "app/GameManager.h"
@@ -144,7 +149,20 @@ struct Peaks {
     }
 };
 
-void play(const std::string& file)
+// The picture of the frame just shown, as a binary PPM (the swap leaves it in the back buffer too).
+void writePicture(int frame)
+{
+    const int width = glutGet(GLUT_WINDOW_WIDTH), height = glutGet(GLUT_WINDOW_HEIGHT);
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(3 * width * height));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    std::ofstream out("timedemo-" + std::to_string(frame) + ".ppm", std::ios::binary);
+    out << "P6\n" << width << ' ' << height << "\n255\n";
+    for (int row = height - 1; row >= 0; --row)  // GL's rows run bottom up
+        out.write(reinterpret_cast<const char*>(&pixels[static_cast<std::size_t>(3 * width * row)]), 3 * width);
+}
+
+void play(const std::string& file, const std::set<int>& pictureFrames = {})
 {
     GameManager& game = *GameManager::getInstance();
     bool playing = true;
@@ -168,6 +186,8 @@ void play(const std::string& file)
         drawTimes.add(drawn - updated);
         frameTimes.add(drawn - start);
         peaks.take();
+        const int frame = static_cast<int>(frameTimes.count());
+        if (pictureFrames.contains(frame)) writePicture(frame);
     }
 
     std::printf("timedemo %s: %d x %d\n%s\n", file.c_str(), glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT),
@@ -183,9 +203,11 @@ void play(const std::string& file)
 int main(int argc, char** argv)
 {
     const Scenario* scenario = argc >= 2 ? findScenario(argv[1]) : nullptr;
-    const int frames = argc >= 3 ? std::atoi(argv[2]) : defaultFrames;
+    const int frames = scenario != nullptr && argc >= 3 ? std::atoi(argv[2]) : defaultFrames;
+    std::set<int> pictureFrames;
+    for (int i = 2; scenario == nullptr && i < argc; ++i) pictureFrames.insert(std::atoi(argv[i]));
     if (argc < 2 || frames <= 0) {
-        std::cerr << "usage: timedemo easy|impossible|battle|FILE [frames]\n";
+        std::cerr << "usage: timedemo easy|impossible|battle [frames] | timedemo FILE [picture frames...]\n";
         return 2;
     }
     Platform::install(&GameWindow::instance());
@@ -195,7 +217,10 @@ int main(int argc, char** argv)
             waitForFullScreen();
             // A battle replay from a file starts the bench's own way too.
             if (scenario == nullptr) GameManager::getInstance()->setSpecialStart("battle", ScriptedPilot::gatherRocksAhead);
-            play(scenario != nullptr ? record(*scenario, frames) : std::string(argv[1]));
+            if (scenario != nullptr)
+                play(record(*scenario, frames));
+            else
+                play(argv[1], pictureFrames);
             GameManager::shutdown();
         },
         std::cout);

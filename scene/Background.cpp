@@ -58,20 +58,28 @@ void loadProjection()
 
 void Background::draw()
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SkyBox& state = sky();
     if (!state.fetched) fetch(state);
-    loadProjection();
     if (state.model == nullptr) return;
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    loadProjection();
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
-    glDisable(GL_DEPTH_TEST);
-    glPushMatrix();
+    // Every fragment of the sky lies on the far plane, where only the cleared depth lets it pass.
+    glDepthRange(1.0, 1.0);
+    glDepthMask(GL_FALSE);
     state.model->draw();
-    glPopMatrix();
-    glEnable(GL_DEPTH_TEST);
+    glDepthMask(GL_TRUE);
+    glDepthRange(0.0, 1.0);
     glEnable(GL_CULL_FACE);
     glEnable(GL_LIGHTING);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
 }
 
 void Background::setOrientation(double angleDegrees, const Vector& axis)

@@ -23,6 +23,49 @@ const std::map<std::string, LibraryEntry>& library()
         {"Background", {"skybox", 0}}};
     return *entries;
 }
+
+// The material values a model's colour does not set (colour material tracks ambient and
+// diffuse), as GL holds them.
+struct MaterialState {
+    static constexpr GLenum faces[] = {GL_FRONT, GL_BACK};
+    static constexpr GLenum colors[] = {GL_EMISSION, GL_SPECULAR};
+    GLfloat color[2][2][4];
+    GLfloat shininess[2];
+
+    static MaterialState current()
+    {
+        MaterialState state;
+        for (int f = 0; f < 2; ++f) {
+            for (int c = 0; c < 2; ++c) glGetMaterialfv(faces[f], colors[c], state.color[f][c]);
+            glGetMaterialfv(faces[f], GL_SHININESS, &state.shininess[f]);
+        }
+        return state;
+    }
+    void apply() const
+    {
+        for (int f = 0; f < 2; ++f) {
+            for (int c = 0; c < 2; ++c) glMaterialfv(faces[f], colors[c], color[f][c]);
+            glMaterialf(faces[f], GL_SHININESS, shininess[f]);
+        }
+    }
+};
+
+struct DeferredModel {
+    Model* model;
+    GLfloat modelview[16];
+    MaterialState material;
+};
+
+struct Deferral {
+    bool on = false;
+    std::vector<DeferredModel> models;
+};
+
+Deferral& deferral()
+{
+    static auto* state = new Deferral;
+    return *state;
+}
 }  // namespace
 
 Model::Model(ModelData* data, std::vector<ModelData*> coarser) : data_(data), coarser_(std::move(coarser)) {}
@@ -82,11 +125,42 @@ unsigned Model::detailList()
     return level == 0 ? data_->fullList() : coarser_[level - 1]->fullList();
 }
 
+void Model::deferBlended(bool on) { deferral().on = on; }
+
+void Model::drawDeferred()
+{
+    Deferral& state = deferral();
+    if (state.models.empty()) return;
+    const MaterialState before = MaterialState::current();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    for (DeferredModel& deferred : state.models) {
+        glLoadMatrixf(deferred.modelview);
+        deferred.material.apply();
+        deferred.model->drawColored();
+    }
+    glPopMatrix();
+    before.apply();
+    state.models.clear();
+}
+
 void Model::draw()
 {
     const double alpha = color_.alpha();
     if (alpha == 0.0) return;
     DynamicSceneObject::draw();
+    Deferral& deferring = deferral();
+    if (alpha < 1.0 && deferring.on) {
+        DeferredModel& deferred = deferring.models.emplace_back(DeferredModel{this, {}, MaterialState::current()});
+        glGetFloatv(GL_MODELVIEW_MATRIX, deferred.modelview);
+        return;
+    }
+    drawColored();
+}
+
+void Model::drawColored()
+{
+    const double alpha = color_.alpha();
     const bool blends = alpha < 1.0;
     const bool blendWasOn = glIsEnabled(GL_BLEND);
     if (blends) {

@@ -1,8 +1,10 @@
 #pragma once
 // Model: a mesh from a model file drawn as a moving scene object, in its own colour (default
 // light grey). With colour material on, the colour sets ambient and diffuse; textures
-// modulate it. An alpha below 1 blends the model in place in the solid pass (it is not depth
-// sorted); alpha 0 hides it.
+// modulate it. An alpha below 1 blends the model (it is not depth sorted); alpha 0 hides it.
+// While the solid pass defers blended models, such a model is kept with the matrix and
+// material it met and drawn by drawDeferred, after the sky box, so that it blends with the sky
+// rather than with the black the sky has not covered yet.
 // The model library maps the game's model names to files in "models/": getModel hands out a
 // new Model (owned by the caller) on the shared, cached ModelData of the file.
 // A model may carry coarser levels of detail (the rocks: "<file>_lod1", "_lod2"), drawn when
@@ -34,6 +36,12 @@ public:
     static int detailLevelFor(double pixelRadius, int levels);
     static constexpr double fullDetailPixels = 40.0;
 
+    // Between deferBlended(true) and (false), draw() keeps a blended model for drawDeferred.
+    static void deferBlended(bool on);
+    // Draws the kept models in the order they came, each under its matrix and material, and
+    // forgets them; the GL material is as before afterwards.
+    static void drawDeferred();
+
     // Applies the local matrix and draws the bare triangles, without colour or texture.
     virtual void drawPlainGeometry();
     virtual void setColor(const Color& color);
@@ -50,6 +58,8 @@ public:
 private:
     // The full list of the level that fits the model's size on the active camera's screen.
     unsigned detailList();
+    // The colour, blending as the alpha asks, and the triangles, under the current matrix.
+    void drawColored();
 
     ModelData* data_;
     std::vector<ModelData*> coarser_;

@@ -11,6 +11,7 @@
 #include "overlay/ScreenSceneObject.h"
 #include "scene/CalculateLater.h"
 #include "scene/Camera.h"
+#include "scene/Model.h"
 #include "scene/TransparentSceneObject.h"
 
 SceneGraph* SceneGraph::getInstance()
@@ -62,6 +63,7 @@ void SceneGraph::setCamera(Camera* camera) { Camera::setActive(camera); }
 
 void SceneGraph::draw()
 {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     Camera* camera = Camera::getActive();
     if (camera != nullptr) {
         camera->apply();
@@ -71,7 +73,11 @@ void SceneGraph::draw()
     }
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    Model::deferBlended(true);
     Scene::draw();
+    Model::deferBlended(false);
+    if (drawBackground_ != nullptr) drawBackground_();
+    Model::drawDeferred();
     drawTransparentPass();
     drawScreenSceneObjects();
     glMatrixMode(GL_MODELVIEW);

@@ -9,6 +9,8 @@
 #include <functional>
 
 #include "scene/Camera.h"
+#include "scene/Color.h"
+#include "scene/Model.h"
 #include "scene/SceneGraph.h"
 #include "tests/support/GLContext.h"
 #include "tests/support/ModelBytes.h"
@@ -46,6 +48,7 @@ struct BackgroundGLTest : ::testing::Test {
     static Camera* addCamera()
     {
         auto* camera = new Camera;
+        SceneGraph::getInstance()->setBackground(Background::draw);
         SceneGraph::getInstance()->addChild(camera);
         SceneGraph::getInstance()->setCamera(camera);
         return camera;
@@ -53,7 +56,6 @@ struct BackgroundGLTest : ::testing::Test {
     static void drawFrame()
     {
         SceneGraph::getInstance()->calculate({0, 0});
-        Background::draw();
         SceneGraph::getInstance()->draw();
     }
     static int centreGrey() { return GLContext::pixel(width / 2, height / 2).g; }
@@ -95,5 +97,15 @@ TEST_F(BackgroundGLTest, TheSkyBoxTurnsWithTheCameraButNeverComesCloserAndStaysB
         drawFrame();
         EXPECT_EQ(GLContext::pixel(width / 2, height / 2).r, 255);
         EXPECT_NEAR(GLContext::pixel(2, height / 2).g, 204, 2) << "the sky around it";
+
+        // A fading model, drawn in the solid pass before the sky, still blends with the sky.
+        distant->destroy();
+        auto* fading = new Model(Model::loadModelData("skybox"));  // the wall, turned to face the camera
+        fading->setColor(Color(1, 0, 0, 0.5));
+        fading->setRotation(180, 0, 1, 0);
+        fading->setPosition(0, 0, 500);
+        SceneGraph::getInstance()->addChild(fading);
+        drawFrame();
+        EXPECT_NEAR(centreGrey(), 102, 3) << "half the sky's grey";
     });
 }
