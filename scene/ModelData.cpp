@@ -55,6 +55,17 @@ double farthestVertex(const ModelFile& model)
     return farthest;
 }
 
+// The levels of detail of a rock share their texture, as files naming the same picture do.
+unsigned sharedTexture(const std::string& name)
+{
+    static auto* textures = new std::map<std::string, unsigned>;
+    auto found = textures->find(name);
+    if (found != textures->end()) return found->second;
+    const unsigned texture = loadTexture(name);
+    if (texture != 0) textures->emplace(name, texture);
+    return texture;
+}
+
 void compilePlainList(unsigned list, const ModelFile& model)
 {
     glNewList(list, GL_COMPILE);
@@ -73,7 +84,7 @@ ModelData* ModelData::load(const std::string& fileName)
     const ModelFile model = ModelFile::read("models/" + fileName);
     std::vector<unsigned> textures(model.groups.size(), 0);
     for (std::size_t g = 0; g < model.groups.size(); ++g) {
-        if (!model.groups[g].textureName.empty()) textures[g] = loadTexture(model.groups[g].textureName);
+        if (!model.groups[g].textureName.empty()) textures[g] = sharedTexture(model.groups[g].textureName);
     }
     const unsigned lists = glGenLists(2);
     compileFullList(lists, model, textures);
