@@ -215,12 +215,13 @@ int main(int argc, char** argv)
         [&] {
             GameManager::initialize(&argc, argv, [] { return gameNanoseconds; });
             waitForFullScreen();
-            // A battle replay from a file starts the bench's own way too.
-            if (scenario == nullptr) GameManager::getInstance()->setSpecialStart("battle", ScriptedPilot::gatherRocksAhead);
-            if (scenario != nullptr)
+            if (scenario != nullptr) {
                 play(record(*scenario, frames));
-            else
+            } else {
+                // A battle replay from a file starts the bench's own way too.
+                GameManager::getInstance()->setSpecialStart("battle", ScriptedPilot::gatherRocksAhead);
                 play(argv[1], pictureFrames);
+            }
             GameManager::shutdown();
         },
         std::cout);
