@@ -5,9 +5,9 @@
 // the allocator puts its objects: every insertion gets the next serial number, and a member
 // that leaves and joins again goes to the end. Inserting a present member changes nothing.
 //
-// forEach walks a snapshot: members that leave during the walk are skipped, members that
-// join wait for the next walk, even when a newcomer reuses the address of one that left
-// (the walk checks the serial number it saw).
+// forEach walks the members present when it starts, without copying them: members that
+// leave during the walk are skipped, members that join wait for the next walk, even when a
+// newcomer reuses the address of one that left (it has a later serial number).
 // Registries are reached through leaky function-local singletons (see `registryOf`), so
 // neither construction nor destruction order across files can bite.
 #include <cstddef>
@@ -65,6 +65,7 @@ public:
         if (found == serials_.end()) return;
         members_.erase(found->second);
         serials_.erase(found);
+        ++erasures_;
     }
     bool contains(const T* member) const { return serials_.count(const_cast<T*>(member)) != 0; }
     bool empty() const { return members_.empty(); }
@@ -83,10 +84,13 @@ public:
     template <class Function>
     void forEach(Function function) const
     {
-        std::vector<std::pair<std::uint64_t, T*>> walk(members_.begin(), members_.end());
-        for (const auto& [serial, member] : walk) {
-            const auto found = serials_.find(member);
-            if (found != serials_.end() && found->second == serial) function(member);
+        const std::uint64_t last = serial_;
+        for (auto at = members_.begin(); at != members_.end() && at->first <= last;) {
+            const std::uint64_t serial = at->first;
+            const std::uint64_t erasures = erasures_;
+            function(at->second);
+            // Only an erasure can take the node away; then the walk finds its place again.
+            at = erasures == erasures_ ? std::next(at) : members_.upper_bound(serial);
         }
     }
 
@@ -94,6 +98,7 @@ private:
     Members members_;
     std::unordered_map<T*, std::uint64_t> serials_;
     std::uint64_t serial_ = 0;
+    std::uint64_t erasures_ = 0;
 };
 
 // The one registry of kind T (a tag type may tell two registries of one type apart).
