@@ -11,7 +11,6 @@
 #include "sound/GameSounds.h"
 #include "sound/SilentSoundDevice.h"
 #include "sound/SoundSystem.h"
-#include "tests/support/GLContext.h"
 
 namespace {
 struct Chooser : MenuEventListener {

@@ -9,7 +9,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using FuzzInput::expect;
     const std::string path = FuzzInput::write("picture.bmp", data, size);
     RecordingPlatform platform;
     const std::optional<BmpImage> image = loadBmp(path);

@@ -11,7 +11,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using FuzzInput::expect;
     FuzzInput::write("fonts/fuzzed.bmp", data, size);
     RecordingPlatform platform;                      // keeps the reader's messages off the fuzzer's output
     const FuzzInput::WorkingFolder inScratchFolder;  // fonts are read from fonts/ there

@@ -13,6 +13,14 @@
 
 #include "tests/support/TemporaryFolder.h"
 
+// Fails the input with a message when `holds` is false.
+inline void expect(bool holds, const char* what)
+{
+    if (holds) return;
+    std::fprintf(stderr, "fuzz check failed: %s\n", what);
+    std::abort();
+}
+
 namespace FuzzInput {
 
 inline const std::filesystem::path& scratchFolder()
@@ -34,14 +42,6 @@ private:
 };
 
 // Writes the input to `relative` in the scratch folder, making its folder; returns the full path.
-// Fails the input with a message when `holds` is false.
-inline void expect(bool holds, const char* what)
-{
-    if (holds) return;
-    std::fprintf(stderr, "fuzz check failed: %s\n", what);
-    std::abort();
-}
-
 inline std::string write(const std::string& relative, const std::uint8_t* data, std::size_t size)
 {
     const std::filesystem::path file = scratchFolder() / relative;

@@ -37,7 +37,6 @@ std::vector<std::string> copiesAside()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using FuzzInput::expect;
     for (const std::string& copy : copiesAside()) std::filesystem::remove(copy);
     const std::string path = FuzzInput::write(fileName, data, size);
 

@@ -10,7 +10,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using FuzzInput::expect;
     const std::string path = FuzzInput::write("models/fuzzed", data, size);
     ModelFile model;
     try {

@@ -8,7 +8,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using FuzzInput::expect;
     const std::string text(reinterpret_cast<const char*>(data), size);
     Replay replay;
     try {

@@ -12,7 +12,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using FuzzInput::expect;
     const std::string path = FuzzInput::write("Sound/fuzzed.wav", data, size);
     SoundFile file(path);
     if (!file.isOpen()) {

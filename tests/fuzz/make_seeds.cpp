@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,7 +17,6 @@
 #include "tests/support/BmpBytes.h"
 #include "tests/support/ModelBytes.h"
 #include "tests/support/TemporaryFolder.h"
-#include "tests/support/TestFont.h"
 
 namespace fs = std::filesystem;
 
@@ -37,30 +38,41 @@ void writeModels(const fs::path& folder)
     writeFile((folder / "cut").string(), cut);
 }
 
+// A `side` x `side` font bitmap drawn by ImageMagick from Liberation Sans: the printable ASCII
+// characters, white on black in the 16 x 16 cells of the game's font files, in 24 bits per pixel
+// or, when `eightBit`, 8 (a grey palette). False if ImageMagick failed.
+bool writeFontBitmap(const std::string& path, int side, bool eightBit)
+{
+    const double cell = side / 16.0;
+    // ImageMagick's policy forbids reading a drawing from a file with -draw @file, but it
+    // reads a drawing given as an MVG image.
+    std::ostringstream mvg;
+    mvg << "viewbox 0 0 " << side << ' ' << side << "\nfill black\nrectangle 0,0 " << side << ',' << side << '\n'
+        << "font \"/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf\"\nfont-size " << cell * 0.72
+        << "\nfill white\n";
+    for (int code = 33; code < 127; ++code) {
+        std::string glyph(1, static_cast<char>(code));
+        if (glyph == "\\" || glyph == "\"") glyph = "\\" + glyph;
+        mvg << "text " << (code % 16 + 0.2) * cell << ',' << (code / 16 + 0.78) * cell << " \"" << glyph << "\"\n";
+    }
+    const std::string drawing = path + ".mvg";
+    std::ofstream(drawing) << mvg.str();
+    if (!eightBit) return runConvert("mvg:'" + drawing + "' -type TrueColor BMP3:'" + path + "'");
+    // Straight from the drawing there are more grey levels than a palette holds, and the
+    // faintest would turn black; the 256 levels of the 24-bit file fit one exactly, undithered.
+    const std::string full = path + ".24.bmp";
+    return runConvert("mvg:'" + drawing + "' -type TrueColor BMP3:'" + full + "'") &&
+           runConvert("'" + full + "' +dither -type Palette -compress None BMP3:'" + path + "'");
+}
+
 // Every layout the bitmap reader knows; the font loader gets them too, as square pictures,
 // beside real glyphs.
 void writeBitmaps(const fs::path& bmpFolder, const fs::path& fontFolder)
 {
-    const std::vector<std::pair<std::string, BmpBytes>> layouts = {
-        {"1bit", {.bits = 1}},
-        {"4bit", {.bits = 4}},
-        {"8bit", {.bits = 8}},
-        {"16bit", {.bits = 16}},
-        {"24bit", {.bits = 24}},
-        {"32bit", {.bits = 32}},
-        {"16bit-fields", {.bits = 16, .compression = BmpBytes::BitFields}},
-        {"32bit-fields", {.bits = 32, .compression = BmpBytes::BitFields}},
-        {"rle8", {.width = 7, .height = 4, .bits = 8, .compression = BmpBytes::RunLength8}},
-        {"rle4", {.width = 7, .height = 4, .bits = 4, .compression = BmpBytes::RunLength4}},
-        {"top-down", {.bits = 24, .topDown = true}},
-        {"core-8bit", {.bits = 8, .coreHeader = true}},
-        {"core-24bit", {.bits = 24, .coreHeader = true}},
-        {"headerless-4bit", {.bits = 4, .fileHeader = false}},
-    };
-    for (auto [name, layout] : layouts) {
-        layout.write((bmpFolder / (name + ".bmp")).string());
+    for (BmpBytes layout : BmpBytes::everyLayout()) {
+        layout.write((bmpFolder / (layout.name + std::string(".bmp"))).string());
         layout.width = layout.height = 32;
-        layout.write((fontFolder / (name + ".bmp")).string());
+        layout.write((fontFolder / (layout.name + std::string(".bmp"))).string());
     }
     const TemporaryFolder drawings;  // ImageMagick leaves its drawings beside the bitmap
     for (const bool eightBit : {false, true}) {

@@ -2,18 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "overlay/CrosshairCursor.h"
-#include "scene/Platform.h"
+#include "tests/support/RecordingPlatform.h"
 
-namespace {
-struct CursorTest : ::testing::Test {
-    void SetUp() override { Platform::install(&platform); }
-    void TearDown() override { Platform::install(nullptr); }
-    NullPlatform platform;
-};
-}  // namespace
-
-TEST_F(CursorTest, ShowingACursorTakesOverFromTheActiveOneAndOnlyTheShownOneFollowsTheMouse)
+TEST(CursorTest, ShowingACursorTakesOverFromTheActiveOneAndOnlyTheShownOneFollowsTheMouse)
 {
+    const RecordingPlatform platform;
     CrosshairCursor first(8, Color(1, 1, 1, 1));
     EXPECT_FALSE(ScreenElement::shownElements().contains(&first)) << "a new cursor waits hidden";
     first.show();

@@ -42,9 +42,8 @@ struct MarkerGLTest : SceneGLTest {
 
 TEST_F(MarkerGLTest, TheLifeBarStandsAboveTheAsteroidFilledFromTheLeft)
 {
-    auto* asteroid = new DynamicScene;
+    auto* asteroid = add(new DynamicScene, {});
     asteroid->rotate(30, 0, 0, 1);  // markers face the viewer whatever the rock's turn
-    graph->addChild(asteroid);
     auto* beam = new AsteroidLifeBeam(1.0);
     asteroid->addChild(beam);
     beam->setLife(0.5, true);
@@ -59,11 +58,8 @@ TEST_F(MarkerGLTest, TheLifeBarStandsAboveTheAsteroidFilledFromTheLeft)
 
 TEST_F(MarkerGLTest, ScreenObjectsShowOverTheSceneButNotThroughMasks)
 {
-    auto* marker = new Marker;
-    marker->setPosition(0, 0, -2);  // behind the wall
-    graph->addChild(marker);
-    auto* wall = new SelectableSquare(0, 0, 1, 1.0);
-    graph->addChild(wall);
+    auto* marker = add(new Marker, {0, 0, -2});  // behind the wall
+    auto* wall = add(new SelectableSquare(0, 0, 1, 1.0), {});
     drawFrame();
     EXPECT_EQ(at(0, 0).r, 255) << "over a scene object in front";
     ScreenSceneObject::addScreenMask(wall);

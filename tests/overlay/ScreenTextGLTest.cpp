@@ -72,7 +72,7 @@ TEST_F(ScreenTextGLTest, TheFontColourAndItsAlphaTintTheInkAndBrokenTextDrawsNot
     hidden.hide();
     misplaced.setPosition(0.5, std::nan(""));
     drawFrame();
-    EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0);
+    EXPECT_EQ(GLContext::countNonBlack(), 0);
 }
 
 TEST_F(ScreenTextGLTest, AGliderShowsItsTextOnlyInsideItsRectangle)

@@ -3,11 +3,10 @@
 
 #include "overlay/MessageBox.h"
 #include "overlay/ScreenTextGlider.h"
-#include "scene/Platform.h"
 #include "tests/support/BmpBytes.h"
 #include "tests/support/Expect.h"
+#include "tests/support/RecordingPlatform.h"
 #include "tests/support/TemporaryFolder.h"
-#include "tests/support/TestFont.h"
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -142,8 +141,7 @@ TEST(GlyphSetTest, MarginsAreTheEmptyColumnsOfEachCellOfASquarePowerOfTwoBitmap)
     EXPECT_EQ(fourPixel.inkWidth(0x80), 0.0);
 
     // Only readable square power-of-two bitmaps are fonts.
-    NullPlatform platform;
-    Platform::install(&platform);
+    const RecordingPlatform platform;
     TemporaryFolder folder;
     folder.enter();
     std::filesystem::create_directory("fonts");
@@ -158,9 +156,8 @@ TEST(GlyphSetTest, MarginsAreTheEmptyColumnsOfEachCellOfASquarePowerOfTwoBitmap)
     };
     for (const auto& [name, message] : cases) EXPECT_EQ(failureOf(name), message) << name;
     EXPECT_FALSE(platform.lastMessage.empty()) << "the reader said what was wrong";
-    ASSERT_TRUE(writeFontBitmap("fonts/damaged.bmp", 256, false));  // mended on disk
+    BmpBytes{.width = 16, .height = 16}.write("fonts/damaged.bmp");  // mended on disk
     EXPECT_EQ(failureOf("damaged"), "(no error)") << "the failure was not cached";
 
     EXPECT_EQ(&Font("damaged", Color()).glyphs(), &GlyphSet::get("damaged")) << "texts share their font's glyphs";
-    Platform::install(nullptr);
 }

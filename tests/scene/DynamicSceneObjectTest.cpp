@@ -6,22 +6,8 @@
 #include "scene/FlexibleSceneObject.h"
 #include "scene/Line.h"
 #include "scene/SceneGraph.h"
-#include "scene/SelfDestroyingSceneObject.h"
 #include "tests/support/Expect.h"
 #include "tests/support/TestObjects.h"
-
-namespace {
-template <class Base>
-class Counted : public Base {
-public:
-    explicit Counted(DeletionCounter* counter) : counter_(counter) {}
-    ~Counted() override { ++counter_->deleted; }
-    void draw() override {}
-
-private:
-    DeletionCounter* counter_;
-};
-}  // namespace
 
 TEST(DynamicSceneObjectTest, EveryTransformOrderAndItsInverse)
 {
@@ -95,7 +81,7 @@ TEST(SelfDestroyingTest, AFlexibleObjectCarriesItsChildrenUntilItsLifetimeRunsOu
     graph->calculate({0, 0.5});
     EXPECT_EQ(deleted.deleted, 2) << "the rocket and its flame, in the frame its lifetime ran out";
 
-    auto* lasting = new Counted<SelfDestroyingSceneObject>(&deleted);
+    auto* lasting = new Counted<FlexibleSceneObject>(&deleted);
     lasting->setLifetime(-3);
     for (int frame = 0; frame < 5; ++frame) graph->calculate({0, 0.5});
     EXPECT_EQ(deleted.deleted, 2) << "without a lifetime it lives on";

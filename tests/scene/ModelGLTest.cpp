@@ -45,6 +45,18 @@ struct ModelGLTest : SceneGLTest {
         graph->addChild(model);
         return model;
     }
+    // The plain geometry alone, as picking draws it, in white.
+    void drawPlain(Model& model)
+    {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glDisable(GL_LIGHTING);
+        glColor3d(1, 1, 1);
+        camera->apply();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        model.drawPlainGeometry();
+        glEnable(GL_LIGHTING);
+    }
     TemporaryFolder folder;
 };
 }  // namespace
@@ -58,17 +70,10 @@ TEST_F(ModelGLTest, AModelIsDrawnWhereItStandsFadesWithAlphaAndItsPlainListHasIt
     const int full = GLContext::pixel(width / 2 + 40, height / 2).r;
     EXPECT_GT(full, 150) << "lit grey";
     EXPECT_EQ(GLContext::pixel(width / 2 - 40, height / 2).r, 0) << "nothing on the left";
-    const int shown = GLContext::countPixelsNot(0, 0, 0);
+    const int shown = GLContext::countNonBlack();
 
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glDisable(GL_LIGHTING);
-    glColor3d(1, 1, 1);
-    camera->apply();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    model->drawPlainGeometry();
-    EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), shown);
-    glEnable(GL_LIGHTING);
+    drawPlain(*model);
+    EXPECT_EQ(GLContext::countNonBlack(), shown);
 
     model->setAlpha(0.5);
     drawScene();
@@ -92,18 +97,9 @@ TEST_F(ModelGLTest, AFarModelDrawsItsCoarserLevelAndPicksWithItsFullOne)
         model.setPosition(0, 0, z);
         graph->addChild(&model);
         drawScene();
-        if (plain) {
-            camera->apply();
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            glDisable(GL_LIGHTING);
-            glColor3d(1, 1, 1);
-            glMatrixMode(GL_MODELVIEW);
-            glLoadIdentity();
-            model.drawPlainGeometry();
-            glEnable(GL_LIGHTING);
-        }
+        if (plain) drawPlain(model);
         graph->removeChild(&model);
-        return GLContext::countPixelsNot(0, 0, 0);
+        return GLContext::countNonBlack();
     };
     const double radius = levels[0]->radius();
     for (int level = 0; level < 3; ++level) {
@@ -127,7 +123,7 @@ TEST_F(ModelGLTest, OnlyAModelWhollyOutsideTheViewIsCulled)
     model->setPosition(halfWidth + 0.4, 0, 0);
     drawScene();
     EXPECT_FALSE(model->isCulled());
-    EXPECT_GT(GLContext::countPixelsNot(0, 0, 0), 0) << "its left edge pokes into view";
+    EXPECT_GT(GLContext::countNonBlack(), 0) << "its left edge pokes into view";
 
     // The sphere that must lie outside is generous: it holds the plate whatever shear the
     // scales could add.
@@ -135,7 +131,7 @@ TEST_F(ModelGLTest, OnlyAModelWhollyOutsideTheViewIsCulled)
         model->setPosition(away);
         drawScene();
         EXPECT_TRUE(model->isCulled()) << away.x() << ", " << away.z();
-        EXPECT_EQ(GLContext::countPixelsNot(0, 0, 0), 0);
+        EXPECT_EQ(GLContext::countNonBlack(), 0);
     }
     model->setScale(3.0);
     drawScene();
@@ -150,8 +146,8 @@ TEST_F(ModelGLTest, TheCameraMeasuresASpheresOutlineInPixelsOfTheViewportHeight)
         double distance, radius, pixels;
     } cases[] = {{5.0, 5.0 * std::sin(halfField), height / 2.0},
                  {10.0, 10.0 * std::sin(halfField), height / 2.0},
-                 {20.0, 10.0 * std::sin(halfField), height / 4.0 * std::cos(halfField) /
-                                                        std::sqrt(1.0 - std::pow(std::sin(halfField) / 2.0, 2))}};
+                 {20.0, 10.0 * std::sin(halfField),
+                  height / 4.0 * std::cos(halfField) / std::sqrt(1.0 - std::pow(std::sin(halfField) / 2.0, 2))}};
     drawScene();
     for (const auto& c : cases) {
         EXPECT_NEAR(camera->pixelRadius(Vector(0, 0, 3.0 - c.distance), c.radius), c.pixels, 1e-9) << c.distance;

@@ -25,8 +25,8 @@ TEST(SoundNameTest, UnknownOrMisspelledNamesAreRefused)
 
 TEST_F(SampleTest, VolumeIsClampedAndRoundedToWholeSteps)
 {
-    folder.writeTone("select.wav", 440, 0.3);
-    folder.writeTone("rocket.wav", 440, 0.3, 0.5, 1);
+    folder.writeTones("select.wav", {440}, 0.3);
+    folder.writeTones("rocket.wav", {440}, 0.3, 0.5, 1);
     const Sample samples[] = {
         {"Select", 255.0f}, {"Select", 300.0f}, {"Select", -5.0f}, {"Select", 127.5f}, {"Rocket", 255.0f}};
     for (const Sample& sample : samples) {
@@ -46,9 +46,9 @@ TEST_F(SampleTest, VolumeIsClampedAndRoundedToWholeSteps)
 
 TEST_F(SampleTest, PlaysOverlapAndNamesOfOneFileShareOneLoad)
 {
-    folder.writeTone("explosion1.wav", 440, 0.5);
+    folder.writeTones("explosion1.wav", {440}, 0.5);
     const Sample first("Explosion", 255.0f);
-    folder.remove("explosion1.wav");  // from now on only the loaded copy can sound
+    std::filesystem::remove(folder.soundFile("explosion1.wav"));  // from now on only the loaded copy can sound
     const Sample second("Explosion1", 255.0f);
 
     second.play();
@@ -65,9 +65,9 @@ TEST_F(SampleTest, PlaysOverlapAndNamesOfOneFileShareOneLoad)
 TEST_F(SampleTest, WhenChannelsRunOutShotsGiveWayFirstAndTheQuietestOfAKindBeforeTheOldest)
 {
     // Every play of a file starts a whole number of periods after the others: they add up in phase.
-    folder.writeTone("explosion1.wav", 300, 2.0);
-    folder.writeTone("explosion3.wav", 500, 2.0);
-    folder.writeTone("boom.wav", 700, 2.0);
+    folder.writeTones("explosion1.wav", {300}, 2.0);
+    folder.writeTones("explosion3.wav", {500}, 2.0);
+    folder.writeTones("boom.wav", {700}, 2.0);
     const Sample rock("Explosion1", 255.0f), ship("Explosion2", 255.0f), shot("Projectile", 4.0f);
     const Sample quietRock("Explosion1", 2.0f);
 

@@ -48,7 +48,7 @@ TEST_F(StreamTest, AnEndedPieceReplaysFromItsBeginning)
 TEST_F(StreamTest, ALoopRepeatsWithoutAGapOrClickAndGoesOnAfterAFrameLongerThanItsBuffers)
 {
     // 132 whole periods: looped end to end, the file is one unbroken sine.
-    folder.writeTone("engine.wav", 440, 0.3);
+    folder.writeTones("engine.wav", {440}, 0.3);
     Stream stream("Engine", 255.0f, true);
 
     sound.run(0.1);
@@ -69,8 +69,8 @@ TEST_F(StreamTest, ALoopRepeatsWithoutAGapOrClickAndGoesOnAfterAFrameLongerThanI
 
 TEST_F(StreamTest, AFinishedPieceNoLongerReachesTheSoundThatGotItsChannel)
 {
-    folder.writeTone("lose.wav", 300, 0.1);
-    folder.writeTone("boom.wav", 500, 0.5);
+    folder.writeTones("lose.wav", {300}, 0.1);
+    folder.writeTones("boom.wav", {500}, 0.5);
     Stream jingle("Lose", 255.0f, false);
     const Sample shot("Projectile", 255.0f);
 
@@ -87,7 +87,7 @@ TEST_F(StreamTest, AFinishedPieceNoLongerReachesTheSoundThatGotItsChannel)
 TEST_F(StreamTest, APausedStreamLendsItsChannelAndGoesOnWhereItWas)
 {
     folder.writeTones("win.wav", steps, 0.1);
-    folder.writeTone("boom.wav", 1500, 2.0);
+    folder.writeTones("boom.wav", {1500}, 2.0);
     Stream jingle("Win", 255.0f, false);
     const Sample shot("Projectile", 4.0f);  // all of its plays start in phase
 
@@ -106,7 +106,7 @@ TEST_F(StreamTest, APausedStreamLendsItsChannelAndGoesOnWhereItWas)
 
 TEST_F(StreamTest, FadesAndRampsTakeTheirTimeAndStopAtTheirEnds)
 {
-    folder.writeTone("laser.wav", 440, 1.0);
+    folder.writeTones("laser.wav", {440}, 1.0);
     const Fade fades[] = {
         {"fade in", 127.5f, 1.0f, 0.0f, false, {{0.0, 0.0f}, {0.5, 63.75f}, {1.0, 127.5f}, {1.5, 127.5f}}},
         {"fade time without its sign", 200.0f, -2.0f, 0.0f, false, {{1.0, 100.0f}, {2.1, 200.0f}}},
@@ -137,7 +137,7 @@ TEST_F(StreamTest, FadesAndRampsTakeTheirTimeAndStopAtTheirEnds)
 
 TEST_F(StreamTest, VolumeChangesDuringRampsAndFadeOuts)
 {
-    folder.writeTone("laser.wav", 440, 1.0);
+    folder.writeTones("laser.wav", {440}, 1.0);
     FadingStream stream("Laser", 100.0f, true);
     stream.setFadeTime(0.0f);
     stream.play(false);
@@ -214,13 +214,11 @@ protected:
     FadingStreamSetTest()
     {
         for (int piece = 0; piece < 3; ++piece)
-            folder.writeTone("backmusic" + std::to_string(piece + 1) + ".mp3", pieceTone[piece], 2.0, amplitude);
+            folder.writeTones("backmusic" + std::to_string(piece + 1) + ".mp3", {pieceTone[piece]}, 2.0, amplitude);
     }
     void addThreePieces()
     {
-        music.addStream("Background1", true);
-        music.addStream("Background2", true);
-        music.addStream("Background3", true);
+        for (const char* name : {"Background1", "Background2", "Background3"}) music.addStream(name, true);
     }
     double piece(int index, double from) const { return tone(pieceTone[index], from); }
     static double level(double volume) { return levelAt(volume, amplitude); }

@@ -1,6 +1,6 @@
 #include "tests/support/BmpBytes.h"
 
-#include <fstream>
+#include "tests/support/TemporaryFolder.h"
 
 namespace {
 using Bytes = std::vector<unsigned char>;
@@ -32,6 +32,31 @@ int channel(std::uint32_t value, std::uint32_t mask)
 constexpr int literal = 3;
 int runOf(int width) { return width / 3; }
 }  // namespace
+
+std::vector<BmpBytes> BmpBytes::everyLayout()
+{
+    // Widths of 5 and 7 leave every row padded in the file and not in the image.
+    return {
+        {.name = "1bit", .bits = 1},
+        {.name = "4bit", .bits = 4},
+        {.name = "8bit", .bits = 8},
+        {.name = "16bit", .bits = 16},
+        {.name = "24bit", .bits = 24},
+        {.name = "32bit", .bits = 32},
+        {.name = "16bitFields", .bits = 16, .compression = BitFields},
+        {.name = "32bitFields", .bits = 32, .compression = BitFields},
+        {.name = "rle8", .width = 7, .height = 4, .bits = 8, .compression = RunLength8},
+        {.name = "rle4", .width = 7, .height = 4, .bits = 4, .compression = RunLength4},
+        {.name = "topDown", .bits = 24, .topDown = true},
+        {.name = "topDownFields", .bits = 32, .compression = BitFields, .topDown = true},
+        {.name = "core8bit", .bits = 8, .coreHeader = true},
+        {.name = "core1bit", .bits = 1, .coreHeader = true},
+        {.name = "core24bit", .bits = 24, .coreHeader = true},
+        {.name = "headerless4bit", .bits = 4, .fileHeader = false},
+        {.name = "headerless24bit", .bits = 24, .fileHeader = false},
+        {.name = "shortPalette", .width = 9, .bits = 8, .paletteSize = 5},
+    };
+}
 
 std::array<int, 3> BmpBytes::paletteColour(unsigned index) const
 {
@@ -178,9 +203,4 @@ std::vector<unsigned char> BmpBytes::bytes() const
     return file;
 }
 
-void BmpBytes::write(const std::string& path) const
-{
-    const Bytes data = bytes();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-}
+void BmpBytes::write(const std::string& path) const { writeFile(path, bytes()); }

@@ -11,6 +11,7 @@
 struct BmpBytes {
     enum Compression : std::uint32_t { Plain = 0, RunLength8 = 1, RunLength4 = 2, BitFields = 3 };
 
+    const char* name = "";  // of the layout, for test and seed file names
     int width = 5, height = 3;
     int bits = 24;
     std::uint32_t compression = Plain;
@@ -18,6 +19,9 @@ struct BmpBytes {
     bool coreHeader = false;  // the 12-byte OS/2 header
     bool fileHeader = true;   // the 14-byte "BM" header
     int paletteSize = -1;     // stored colour table entries; -1: as many as the indices reach
+
+    // One picture of each layout, named.
+    static std::vector<BmpBytes> everyLayout();
 
     std::vector<unsigned char> bytes() const;
     void write(const std::string& path) const;

@@ -3,6 +3,7 @@
 // and near-equality of vectors, matrices and colours, element by element.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -24,35 +25,29 @@
 
 #define EXPECT_GAME_ERROR(statement, message) EXPECT_EQ(GAME_ERROR_OF(statement), std::string(message)) << #statement
 
-namespace testing_near {
+// Near-equality within `tolerance`, element by element: the first `count` of two indexables,
+// and vectors, matrices and colours.
 template <class Elements>
 ::testing::AssertionResult near(const Elements& got, const Elements& want, int count, double tolerance)
 {
     for (int i = 0; i < count; ++i)
-        if (!(std::abs(got(i) - want(i)) <= tolerance))
-            return ::testing::AssertionFailure() << "element " << i << ": " << got(i) << " against " << want(i);
+        if (!(std::abs(got[i] - want[i]) <= tolerance))
+            return ::testing::AssertionFailure() << "element " << i << ": " << got[i] << " against " << want[i];
     return ::testing::AssertionSuccess();
 }
-}  // namespace testing_near
 
 inline ::testing::AssertionResult near(const Vector& got, const Vector& want, double tolerance = 1e-9)
 {
-    const auto element = [](const Vector& v) {
-        return [&v](int i) { return i == 0 ? v.x() : i == 1 ? v.y() : v.z(); };
-    };
-    return testing_near::near(element(got), element(want), 3, tolerance);
+    return near(std::array{got.x(), got.y(), got.z()}, std::array{want.x(), want.y(), want.z()}, 3, tolerance);
 }
 
 inline ::testing::AssertionResult near(const Matrix& got, const Matrix& want, double tolerance = 1e-9)
 {
-    const auto element = [](const Matrix& m) { return [&m](int i) { return m[i]; }; };
-    return testing_near::near(element(got), element(want), 16, tolerance);
+    return near(got, want, 16, tolerance);
 }
 
 inline ::testing::AssertionResult near(const Color& got, const Color& want, double tolerance = 1e-6)
 {
-    const auto element = [](const Color& c) {
-        return [&c](int i) { return i == 0 ? c.red() : i == 1 ? c.green() : i == 2 ? c.blue() : c.alpha(); };
-    };
-    return testing_near::near(element(got), element(want), 4, tolerance);
+    return near(std::array{got.red(), got.green(), got.blue(), got.alpha()},
+                std::array{want.red(), want.green(), want.blue(), want.alpha()}, 4, tolerance);
 }

@@ -3,10 +3,12 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
-#include <algorithm>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 EGLDisplay display = EGL_NO_DISPLAY;
@@ -36,6 +38,16 @@ bool makePbuffer(int width, int height)
     glDrawBuffer(GL_BACK);
     glReadBuffer(GL_BACK);
     return true;
+}
+
+// The RGB bytes of the back buffer, bottom row first.
+std::vector<std::uint8_t> readPixels()
+{
+    std::vector<std::uint8_t> pixels(static_cast<size_t>(currentWidth) * currentHeight * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, currentWidth, currentHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
 }
 }  // namespace
 
@@ -71,10 +83,6 @@ void resize(int width, int height)
     if (!makePbuffer(width, height)) std::fprintf(stderr, "GLContext: cannot resize to %dx%d\n", width, height);
 }
 
-int width() { return currentWidth; }
-
-int height() { return currentHeight; }
-
 void destroy()
 {
     if (display == EGL_NO_DISPLAY) return;
@@ -87,15 +95,6 @@ void destroy()
     context = EGL_NO_CONTEXT;
 }
 
-std::vector<std::uint8_t> readPixels()
-{
-    std::vector<std::uint8_t> pixels(static_cast<size_t>(currentWidth) * currentHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, currentWidth, currentHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 Rgb pixel(int x, int y)
 {
     std::uint8_t rgb[3] = {0, 0, 0};
@@ -105,25 +104,11 @@ Rgb pixel(int x, int y)
     return {rgb[0], rgb[1], rgb[2]};
 }
 
-int countPixelsNot(int r, int g, int b, int tolerance)
+int countNonBlack()
 {
     const std::vector<std::uint8_t> pixels = readPixels();
     int count = 0;
-    for (size_t i = 0; i + 2 < pixels.size(); i += 3) {
-        if (std::abs(pixels[i] - r) > tolerance || std::abs(pixels[i + 1] - g) > tolerance ||
-            std::abs(pixels[i + 2] - b) > tolerance)
-            ++count;
-    }
-    return count;
-}
-
-int countLit(int x0, int y0, int x1, int y1, int channel, int threshold)
-{
-    const std::vector<std::uint8_t> pixels = readPixels();
-    int count = 0;
-    for (int y = std::max(y0, 0); y < std::min(y1, height()); ++y)
-        for (int x = std::max(x0, 0); x < std::min(x1, width()); ++x)
-            count += pixels[(static_cast<std::size_t>(y) * width() + x) * 3 + channel] > threshold;
+    for (size_t i = 0; i + 2 < pixels.size(); i += 3) count += std::max({pixels[i], pixels[i + 1], pixels[i + 2]}) > 8;
     return count;
 }
 
@@ -131,10 +116,11 @@ Box litBox(int channel, int threshold)
 {
     const std::vector<std::uint8_t> pixels = readPixels();
     Box box;
-    for (int y = 0; y < height(); ++y)
-        for (int x = 0; x < width(); ++x)
-            if (pixels[(static_cast<std::size_t>(y) * width() + x) * 3 + channel] > threshold)
-                box = {std::min(box.left, x), std::max(box.right, x), std::min(box.bottom, y), std::max(box.top, y)};
+    for (int y = 0; y < currentHeight; ++y)
+        for (int x = 0; x < currentWidth; ++x)
+            if (pixels[(static_cast<std::size_t>(y) * currentWidth + x) * 3 + channel] > threshold)
+                box = {box.count + 1, std::min(box.left, x), std::max(box.right, x), std::min(box.bottom, y),
+                       std::max(box.top, y)};
     return box;
 }
 

@@ -54,29 +54,13 @@ std::vector<unsigned char> ModelBytes::bytes() const
     return out;
 }
 
-void ModelBytes::write(const std::string& path) const
-{
-    writeFile(path, bytes());
-}
+void ModelBytes::write(const std::string& path) const { writeFile(path, bytes()); }
 
 std::vector<std::size_t> ModelBytes::blockStarts() const
 {
-    const std::size_t sizes[] = {4,
-                                 4,
-                                 4,
-                                 4,
-                                 2 * indices.size(),
-                                 24 * vertices.size(),
-                                 24 * normals.size(),
-                                 8 * uvs.size(),
-                                 392 * groups.size(),
-                                 4 * groups.size(),
-                                 4 * groups.size()};
-    std::vector<std::size_t> starts;
-    std::size_t at = 0;
-    for (std::size_t size : sizes) {
-        starts.push_back(at);
-        at += size;
-    }
+    std::vector<std::size_t> starts = {0, 4, 8, 12, 16};  // four counts, then the indices
+    for (std::size_t size : {2 * indices.size(), 24 * vertices.size(), 24 * normals.size(), 8 * uvs.size(),
+                             392 * groups.size(), 4 * groups.size()})
+        starts.push_back(starts.back() + size);
     return starts;
 }

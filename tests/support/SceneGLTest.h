@@ -36,6 +36,14 @@ protected:
         graph->calculate({0, 0});
         GLContext::resize(640, 480);
     }
+    // `object` at `place` in the scene.
+    template <class Object>
+    Object* add(Object* object, const Vector& place)
+    {
+        object->setPosition(place);
+        graph->addChild(object);
+        return object;
+    }
     // One frame, calculated without time passing and drawn.
     void drawScene()
     {

@@ -1,11 +1,10 @@
 #pragma once
-// Concrete objects for GL tests: flat squares in one colour, as plain, selectable, flat and
-// transparent flat scene objects. Each square lies in its local x-y plane, faces +z and
-// spans -halfSize..halfSize.
+// Concrete objects for GL tests: flat squares in one colour, as plain, selectable and
+// transparent flat (billboard) scene objects. Each square lies in its local x-y plane, faces +z
+// and spans -halfSize..halfSize.
 #include <GL/gl.h>
 
 #include "scene/DynamicSceneObject.h"
-#include "scene/FlatSceneObject.h"
 #include "scene/SelectableSceneObject.h"
 #include "scene/TransparentFlatSceneObject.h"
 
@@ -45,19 +44,7 @@ public:
     void drawSolidGeometry() override { drawSquare(halfSize_); }
 };
 
-class Billboard : public FlatSceneObject {
-public:
-    explicit Billboard(double halfSize = 0.5) : halfSize_(halfSize) {}
-    void drawFlat() override
-    {
-        glColor4d(1, 1, 1, 1);
-        drawSquare(halfSize_);
-    }
-
-private:
-    double halfSize_;
-};
-
+// A billboard of side 1, in the transparent pass while transparent, else in the solid one.
 class GlassBillboard : public TransparentFlatSceneObject {
 public:
     GlassBillboard(double r, double g, double b, double a) : r_(r), g_(g), b_(b), a_(a) {}

@@ -11,25 +11,14 @@
 
 #include "tests/support/TemporaryFolder.h"
 
-class TemporarySoundFolder {
+class TemporarySoundFolder : public TemporaryFolder {
 public:
     TemporarySoundFolder();
-    TemporarySoundFolder(const TemporarySoundFolder&) = delete;
-    TemporarySoundFolder& operator=(const TemporarySoundFolder&) = delete;
 
-    // Sound/<fileName>; the type follows the extension (.wav or .mp3).
-    void writeTone(const std::string& fileName, double frequency, double seconds, double amplitude = 0.5,
-                   int channels = 2) const;
-    // One tone after the other, `segmentSeconds` each: what is heard tells where in the file
-    // the stream is.
-    void writeTones(const std::string& fileName, const std::vector<double>& frequencies, double segmentSeconds,
-                    double amplitude = 0.5) const;
-    void writeBytes(const std::string& fileName, const std::string& bytes) const;
-    void remove(const std::string& fileName) const;
+    // Sound/<fileName>, the type following the extension (.wav or .mp3): the tones one after the
+    // other, `seconds` each, so that what is heard tells where in the file a stream is.
+    void writeTones(const std::string& fileName, const std::vector<double>& frequencies, double seconds,
+                    double amplitude = 0.5, int channels = 2) const;
 
-    const std::filesystem::path& root() const { return folder_.path(); }
-    std::filesystem::path soundFile(const std::string& fileName) const { return root() / "Sound" / fileName; }
-
-private:
-    TemporaryFolder folder_;
+    std::filesystem::path soundFile(const std::string& fileName) const { return path() / "Sound" / fileName; }
 };

@@ -1,5 +1,5 @@
 #pragma once
-// Small concrete scene objects for tests: they draw nothing and count their deletions.
+// Small concrete scene objects for tests: they draw nothing of their own and count their deletions.
 #include "scene/DynamicScene.h"
 #include "scene/DynamicSceneObject.h"
 
@@ -7,23 +7,12 @@ struct DeletionCounter {
     int deleted = 0;
 };
 
-class TestObject : public DynamicSceneObject {
+// A `Base` that counts its deletion on the counter it was given, if any.
+template <class Base>
+class Counted : public Base {
 public:
-    explicit TestObject(DeletionCounter* counter = nullptr) : counter_(counter) {}
-    ~TestObject() override
-    {
-        if (counter_ != nullptr) ++counter_->deleted;
-    }
-    void draw() override { DynamicSceneObject::draw(); }
-
-private:
-    DeletionCounter* counter_;
-};
-
-class TestScene : public DynamicScene {
-public:
-    explicit TestScene(DeletionCounter* counter = nullptr) : counter_(counter) {}
-    ~TestScene() override
+    explicit Counted(DeletionCounter* counter = nullptr) : counter_(counter) {}
+    ~Counted() override
     {
         if (counter_ != nullptr) ++counter_->deleted;
     }
@@ -31,3 +20,6 @@ public:
 private:
     DeletionCounter* counter_;
 };
+
+using TestObject = Counted<DynamicSceneObject>;
+using TestScene = Counted<DynamicScene>;

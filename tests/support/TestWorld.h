@@ -11,7 +11,6 @@
 #include "app/GameEventListener.h"
 #include "app/GameManager.h"
 #include "app/Level.h"
-#include "scene/Background.h"
 #include "scene/SceneGraph.h"
 #include "world/Asteroid.h"
 #include "world/Random.h"
@@ -74,12 +73,6 @@ public:
     void press(int button, int x, int y) { manager_->mouseButtonPressed(button, click(x, y)); }
     void release(int button, int x, int y) { manager_->mouseButtonReleased(button, click(x, y)); }
     void moveTo(int x, int y) { manager_->mouseMoved(Pointer::inViewport(x, y)); }
-
-    void draw()
-    {
-        Background::draw();
-        SceneGraph::getInstance()->draw();
-    }
 
     SpaceManager& manager() { return *manager_; }
     Space* world() { return manager_->getWorld(); }

@@ -36,7 +36,10 @@ void VirtualPad::setAxis(SDL_GameControllerAxis axis, double value)
     SDL_JoystickSetVirtualAxis(joystick_, axis, static_cast<Sint16>(std::clamp(value, -1.0, 1.0) * 32767.0));
 }
 
-void VirtualPad::setButton(SDL_GameControllerButton button, bool down) { SDL_JoystickSetVirtualButton(joystick_, button, down); }
+void VirtualPad::setButton(SDL_GameControllerButton button, bool down)
+{
+    SDL_JoystickSetVirtualButton(joystick_, button, down);
+}
 
 void VirtualPad::unplug()
 {
@@ -47,11 +50,10 @@ void VirtualPad::unplug()
         if (SDL_JoystickGetDeviceInstanceID(i) == id_) SDL_JoystickDetachVirtual(i);
 }
 
-int VirtualPad::rumble(void* pad, Uint16 low, Uint16 high)
+int VirtualPad::rumble(void* pad, Uint16, Uint16 high)
 {
     auto* self = static_cast<VirtualPad*>(pad);
     ++self->rumbles;
-    self->lastLow = low;
     self->lastHigh = high;
     return 0;
 }

@@ -20,8 +20,7 @@ public:
     void unplug();
 
     int rumbles = 0;
-    Uint16 lastLow = 0;
-    Uint16 lastHigh = 0;
+    Uint16 lastHigh = 0;  // the strong motor's last strength
 
 private:
     static int rumble(void* pad, Uint16 low, Uint16 high);

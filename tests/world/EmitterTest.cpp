@@ -22,11 +22,12 @@ struct RecordingFactory : DynamicSceneObjectFactory {
     std::vector<TestObject*> made;
 };
 
-// An emitter's frame: the tree update, then the deferred one.
-void frame(SceneObjectEmitter& emitter, TimeStep step)
+// An emitter's or a cloud's frame: the tree update, then the deferred one.
+template <class Object>
+void frame(Object& object, TimeStep step)
 {
-    emitter.calculate(step);
-    emitter.calculateLater(step);
+    object.calculate(step);
+    object.calculateLater(step);
 }
 
 struct EmitterTest : ::testing::Test {
@@ -132,12 +133,6 @@ struct TestCloud : Cloud {
     void drawTransparentGeometry() override {}
     double alpha_ = 1.0;
 };
-
-void cloudFrame(Cloud& cloud, TimeStep step)
-{
-    cloud.calculate(step);
-    cloud.calculateLater(step);
-}
 }  // namespace
 
 TEST(CloudTest, AFaintCloudOrOneOutsideTheViewIsNotDrawn)
@@ -163,7 +158,7 @@ TEST(CloudTest, AFaintCloudOrOneOutsideTheViewIsNotDrawn)
         cloud.setPosition(c.x, 0, -10);
         cloud.setScale(c.scale);
         cloud.setLifetime(10.0);
-        cloudFrame(cloud, {0, 0});
+        frame(cloud, {0, 0});
         EXPECT_EQ(cloud.isCulled(), c.culled) << "alpha " << c.alpha << ", x " << c.x << ", scale " << c.scale;
     }
     Camera::setActive(nullptr);

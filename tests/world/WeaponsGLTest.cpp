@@ -19,8 +19,6 @@
 
 namespace {
 std::vector<Projectile*> projectiles() { return Projectile::registry().snapshot(); }
-
-double degreesBetween(const Vector& a, const Vector& b) { return a.angleToDegrees(b); }
 }  // namespace
 
 TEST(WeaponsGLTest, TheGunsAlternateAtTheirCadenceAlongTheShipsNoseAndWaitForEnergy)
@@ -143,7 +141,7 @@ TEST(WeaponsGLTest, ARocketTurnsTowardsItsTargetAtSixtyDegreesPerSecond)
     for (int i = 0; i < 20; ++i) {
         test.frame(dt);
         const Vector next = rocket->getLocalMatrix().zAxis();
-        EXPECT_NEAR(degreesBetween(heading, next), 60.0 * dt, 1e-6) << "frame " << i;
+        EXPECT_NEAR(heading.angleToDegrees(next), 60.0 * dt, 1e-6) << "frame " << i;
         heading = next;
     }
     EXPECT_GT(heading.x(), 0.3) << "towards +x";
@@ -158,7 +156,7 @@ TEST(WeaponsGLTest, ARocketTurnsTowardsItsTargetAtSixtyDegreesPerSecond)
     test.frame(dt);
     heading = rocket->getLocalMatrix().zAxis();
     test.frame(dt);
-    EXPECT_NEAR(degreesBetween(heading, rocket->getLocalMatrix().zAxis()), 60.0 * dt, 1e-6);
+    EXPECT_NEAR(heading.angleToDegrees(rocket->getLocalMatrix().zAxis()), 60.0 * dt, 1e-6);
 }
 
 TEST(WeaponsGLTest, AHomingRocketLinesUpOnAMovingRockAndReachesItWithoutOvershooting)
@@ -173,8 +171,8 @@ TEST(WeaponsGLTest, AHomingRocketLinesUpOnAMovingRockAndReachesItWithoutOvershoo
     for (int frame = 0; frame < 600 && !Rocket::registry().empty(); ++frame) {
         test.frame();
         if (Rocket::registry().empty()) break;
-        const double off = degreesBetween(rocket->getLocalMatrix().zAxis(),
-                                          rock->getAbsolutePosition() - rocket->getAbsolutePosition());
+        const double off = rocket->getLocalMatrix().zAxis().angleToDegrees(rock->getAbsolutePosition() -
+                                                                           rocket->getAbsolutePosition());
         if (linedUp) {
             EXPECT_LT(off, 3.0) << "frame " << frame << ": once lined up it stays on the rock";
         }
@@ -214,7 +212,7 @@ TEST(WeaponsGLTest, ARocketAtOrStraightAtItsTargetStaysFiniteAndOneThatLostItFli
     EXPECT_EQ(rocket->getTarget(), nullptr);
     const Vector heading = rocket->getLocalMatrix().zAxis();
     test.run(0.5);
-    EXPECT_NEAR(degreesBetween(heading, rocket->getLocalMatrix().zAxis()), 0.0, 1e-6) << "flies straight on";
+    EXPECT_NEAR(heading.angleToDegrees(rocket->getLocalMatrix().zAxis()), 0.0, 1e-6) << "flies straight on";
 
     // A target deleted while a rocket homes on it leaves no dangling pointer behind.
     rocket->setTarget(rock);
