@@ -1,17 +1,15 @@
 // world_update: the world update alone (SpaceManager::update: the ship's control, the scene
 // tree, the deferred pass with wrap-around and collisions, deletions) against the size of the
-// world: the Impossible start, then its cube holding more rocks and a thousand long-lived
-// clouds. Nothing is drawn and no window is made (the null platform, no GL context: GL calls
-// go nowhere). Runs in the run folder, which holds the models.
-// Usage: world_update [rocks clouds [updates]]: one size only, as a profiler wants it.
-#include <algorithm>
-#include <chrono>
+// world, as a Google Benchmark: the Impossible start, then its cube holding more rocks and a
+// thousand long-lived clouds, each world updated a fixed number of times after a warm-up so
+// that every run times the same stretch of the same game. Nothing is drawn and no window is
+// made (the null platform, no GL context: GL calls go nowhere). Runs in the run folder, which
+// holds the models. One size, as a profiler wants it: --benchmark_filter=worldUpdate/300/1000
+#include <benchmark/benchmark.h>
+
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <numeric>
 #include <vector>
@@ -19,7 +17,6 @@
 #include "app/ErrorReport.h"
 #include "app/GameManager.h"
 #include "app/Level.h"
-#include "bench/TimingSeries.h"
 #include "scene/SceneGraph.h"
 #include "world/Asteroid.h"
 #include "world/Random.h"
@@ -28,19 +25,11 @@
 #include "world/WhiteCloudFactory.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
 constexpr unsigned seed = 9;
 constexpr double step = 1.0 / 60.0;
-constexpr int warmUpUpdates = 30, defaultUpdates = 600;
+constexpr int warmUpUpdates = 30, measuredUpdates = 600;
 constexpr double cloudLifetime = 3600.0;  // they outlive the run, so their number stays
 constexpr double cloudScale = 0.3, cloudAlpha = 0.2, cloudDrift = 0.5;
-
-struct WorldSize {
-    int rocks;
-    int clouds;
-};
-constexpr WorldSize sizes[] = {{34, 0}, {34, 1000}, {100, 1000}, {300, 1000}};
 
 // The Impossible level with its rock counts scaled to `rocks` in all, in the same proportions.
 void selectLevelWith(int rocks)
@@ -72,40 +61,38 @@ void addClouds(Space& world, int clouds)
     }
 }
 
-void measure(const WorldSize& size, int measuredUpdates)
+// Arguments: rocks, clouds.
+void worldUpdate(benchmark::State& state)
 {
-    selectLevelWith(size.rocks);
+    selectLevelWith(static_cast<int>(state.range(0)));
     seedRandom(seed);
     auto manager = std::make_unique<SpaceManager>([] { return std::int64_t{0}; });
-    addClouds(*manager->getWorld(), size.clouds);
+    addClouds(*manager->getWorld(), static_cast<int>(state.range(1)));
     double time = 0.0;
     for (int i = 0; i < warmUpUpdates; ++i) manager->update({time += step, step});
-    TimingSeries updates;
-    for (int i = 0; i < measuredUpdates; ++i) {
-        const Clock::time_point start = Clock::now();
-        manager->update({time += step, step});
-        updates.add(Clock::now() - start);
-    }
-    std::printf("%5d rocks %5d clouds %10.3f %8.3f %12zu\n", size.rocks, size.clouds, updates.median(),
-                updates.percentile(0.95), Asteroid::registry().size());
-    manager.reset();
+    for (auto _ : state) manager->update({time += step, step});
+    state.counters["rocks after"] = static_cast<double>(Asteroid::registry().size());
 }
+BENCHMARK(worldUpdate)
+    ->ArgNames({"rocks", "clouds"})
+    ->Args({34, 0})
+    ->Args({34, 1000})
+    ->Args({100, 1000})
+    ->Args({300, 1000})
+    ->Iterations(measuredUpdates)
+    ->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    std::vector<WorldSize> chosen(std::begin(sizes), std::end(sizes));
-    if (argc >= 3) chosen = {{std::atoi(argv[1]), std::atoi(argv[2])}};
-    const int updates = argc >= 4 ? std::max(std::atoi(argv[3]), 1) : defaultUpdates;
+    benchmark::Initialize(&argc, argv);
     runReportingErrors(
-        [&] {
+        [] {
             SceneGraph::getInstance();
-            std::printf("world update, %d updates of 1/60 s after %d to warm up\n", updates, warmUpUpdates);
-            std::printf("%24s %10s %8s %12s\n", "", "median", "p95", "rocks after");
-            for (const WorldSize& size : chosen) measure(size, updates);
-            std::printf("(ms per update)\n\n");
+            benchmark::RunSpecifiedBenchmarks();
         },
         std::cout);
+    benchmark::Shutdown();
     GameManager::selectLevel("default");
     return 0;
 }
