@@ -1,12 +1,10 @@
 #include "scene/BmpReader.h"
 
 #include <GL/gl.h>
-#include <GL/glext.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -314,17 +312,6 @@ void decodeRunLength(const Bytes& bytes, const Layout& layout, Picture& picture)
         }
     }
 }
-
-GLint textureFormat()
-{
-    static const GLint format = [] {
-        const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-        return extensions != nullptr && std::strstr(extensions, "GL_EXT_texture_compression_s3tc") != nullptr
-                   ? GL_COMPRESSED_RGB_S3TC_DXT1_EXT
-                   : GL_RGB;
-    }();
-    return format;
-}
 }  // namespace
 
 std::optional<BmpImage> loadBmp(const std::string& path)
@@ -370,7 +357,7 @@ unsigned loadTexture(const std::string& name)
     GLint alignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, textureFormat(), image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
                  image->data.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);

@@ -5,8 +5,7 @@
 // 4-bit run-length encoded, 16/32-bit with bit-field masks, bottom-up or top-down rows.
 // Newer headers (V4, V5), JPEG/PNG payloads and 2 or 64 bits per pixel are refused.
 // A failure is shown to the player through Platform::showMessage (title "Error") and gives
-// no image; the reader never throws. Depends on: Platform, GL 1.1 and, where offered,
-// GL_EXT_texture_compression_s3tc (for loadTexture only).
+// no image; the reader never throws. Depends on: Platform, GL (for loadTexture only).
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,9 +25,7 @@ struct BmpImage {
 std::optional<BmpImage> loadBmp(const std::string& path);
 
 // A linear-filtered GL texture from "models/" + name, or 0 when the file is missing (silently)
-// or cannot be read (with the reader's message). Where GL offers S3TC the texture is kept
-// compressed (DXT1, an eighth of the memory; the six sky faces alone would take 24 MB as
-// RGBA), otherwise as RGB. Needs a current GL context.
+// or cannot be read (with the reader's message). Needs a current GL context.
 unsigned loadTexture(const std::string& name);
 
 // The largest picture the reader will allocate: 4096 x 4096, far beyond the game's textures
