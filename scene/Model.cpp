@@ -125,7 +125,13 @@ unsigned Model::detailList()
     return level == 0 ? data_->fullList() : coarser_[level - 1]->fullList();
 }
 
-void Model::deferBlended(bool on) { deferral().on = on; }
+void Model::deferBlended(bool on)
+{
+    Deferral& state = deferral();
+    state.on = on;
+    // What a pass cut short by an error kept may be gone by the next one.
+    if (on) state.models.clear();
+}
 
 void Model::drawDeferred()
 {
