@@ -25,4 +25,10 @@ TEST(ModelDetailTest, SmallerOutlinesGetCoarserLevelsWithinTheLevelsThereAre)
         EXPECT_EQ(Model::detailLevelFor(infinite, levels), 0) << "the eye inside";
         EXPECT_EQ(Model::detailLevelFor(std::nan(""), levels), 0);
     }
+    // Each coarser level has triangles twice the size, so it takes over at half the outline.
+    for (int level = 1; level < 4; ++level) {
+        const double takeover = Model::fullDetailPixels / std::pow(2.0, level - 1);
+        EXPECT_EQ(Model::detailLevelFor(takeover, 5), level - 1) << takeover;
+        EXPECT_EQ(Model::detailLevelFor(takeover * 0.99, 5), level) << takeover;
+    }
 }
