@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -18,7 +17,7 @@ struct LibraryEntry {
 const std::map<std::string, LibraryEntry>& library()
 {
     static const auto* entries = new std::map<std::string, LibraryEntry>{
-        {"Asteroid", {"asteroid", 2}},  {"Asteroid1", {"asteroid", 2}}, {"Asteroid2", {"asteroid2", 2}},
+        {"Asteroid", {"asteroid", 2}},   {"Asteroid1", {"asteroid", 2}}, {"Asteroid2", {"asteroid2", 2}},
         {"Asteroid3", {"asteroid3", 2}}, {"SpaceShip", {"fighter", 0}},  {"Rocket", {"missile", 0}},
         {"Background", {"skybox", 0}}};
     return *entries;
@@ -118,9 +117,7 @@ unsigned Model::detailList()
 {
     Camera* camera = Camera::getActive();
     if (coarser_.empty() || camera == nullptr) return data_->fullList();
-    const Vector scales = getAbsoluteScales();
-    const double largestScale = std::max({scales.x(), scales.y(), scales.z()});
-    const double pixels = camera->pixelRadius(getAbsolutePosition(), data_->radius() * largestScale);
+    const double pixels = camera->pixelRadius(getAbsolutePosition(), data_->radius() * getLargestAbsoluteScale());
     const int level = detailLevelFor(pixels, static_cast<int>(coarser_.size()) + 1);
     return level == 0 ? data_->fullList() : coarser_[level - 1]->fullList();
 }

@@ -72,6 +72,12 @@ Vector SceneObject::getAbsoluteScales()
     return absoluteScales_;
 }
 
+double SceneObject::getLargestAbsoluteScale()
+{
+    const Vector scales = getAbsoluteScales();
+    return std::max({scales.x(), scales.y(), scales.z()});
+}
+
 Matrix SceneObject::getInverseMatrixRelativeTo(Scene* ancestor)
 {
     if (ancestor == parent_) return getLocalInverseMatrix();

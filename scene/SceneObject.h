@@ -31,6 +31,9 @@ public:
     virtual Matrix getAbsoluteInverseMatrix();
     // The lengths of the absolute matrix's axes (Matrix::axisScales).
     virtual Vector getAbsoluteScales();
+    // The longest of those axes: a sphere of radius r in the object's coordinates lies within
+    // r times it of the object's absolute position.
+    double getLargestAbsoluteScale();
     virtual Matrix getInverseMatrixRelativeTo(Scene* ancestor);
 
     // Throws GameError when the object already has another parent.

@@ -26,9 +26,7 @@ bool Cloud::isCulled()
     Camera* camera = Camera::getActive();
     if (camera == nullptr) return false;
     // The billboard keeps the object's axis scales; the largest bounds its glow in any turn.
-    const Vector scales = getAbsoluteScales();
-    const double largestScale = std::max({scales.x(), scales.y(), scales.z()});
-    return !camera->maySee(getAbsolutePosition(), glowRadius * largestScale);
+    return !camera->maySee(getAbsolutePosition(), glowRadius * getLargestAbsoluteScale());
 }
 
 unsigned Cloud::compileGlow(const Color& rim)

@@ -1,14 +1,8 @@
 #include "world/CollidableSceneObject.h"
 
-#include <algorithm>
-
 CollidableSceneObject::CollidableSceneObject(double radiusFactor) : radiusFactor_(radiusFactor) {}
 
-double CollidableSceneObject::getCollisionRadius()
-{
-    const Vector scales = getAbsoluteScales();
-    return radiusFactor_ * std::max({scales.x(), scales.y(), scales.z()});
-}
+double CollidableSceneObject::getCollisionRadius() { return radiusFactor_ * getLargestAbsoluteScale(); }
 
 void CollidableSceneObject::setCollidable(bool collidable) { collidable_ = collidable; }
 
